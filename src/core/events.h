@@ -13,7 +13,9 @@ class Subscription {
  public:
   Subscription() = default;
   explicit Subscription(std::function<void()> end) : m_End(std::move(end)) {}
-  Subscription(Subscription&& other) noexcept : m_End(std::move(other.m_End)) { other.m_End = nullptr; }
+  Subscription(Subscription&& other) noexcept : m_End(std::move(other.m_End)) {
+    other.m_End = nullptr;
+  }
   Subscription& operator=(Subscription&& other) noexcept {
     if (this != &other) {
       End();

@@ -14,6 +14,10 @@ namespace qor {
 // number gives 0.
 double Val(std::string_view text);
 double Val(const Variant& value);  // Val of CStr(value); Null/Empty give 0
+// Texts of every kind take the text form (else std::string and literals
+// would be ambiguous between the two above).
+double Val(const std::string& text);
+double Val(const char* text);
 
 // Numeric conversions. Texts must be numeric (IsNumeric) or error 13; Null is
 // error 94; Empty is 0; True is -1. CLng/CInt round half to even and raise
