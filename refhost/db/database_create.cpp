@@ -1,0 +1,90 @@
+// Creation of database files: the schema (and the demo company) is loaded once per process
+// into memory and every new file is a copy of that image.
+
+#include <sqlite3.h>
+
+#include <cstdio>
+#include <fstream>
+#include <map>
+#include <mutex>
+#include <sstream>
+#include <vector>
+
+#include "refhost/db/database.h"
+#include "refhost/db/sql_error.h"
+
+#ifndef QOR_DB_DIR
+#error "QOR_DB_DIR must name the folder of schema.sql and demo.sql"
+#endif
+
+namespace refhost {
+
+namespace {
+
+std::string ReadScript(const std::string& name) {
+  const std::string path = Database::ScriptDirectory() + "/" + name;
+  std::ifstream in(path, std::ios::binary);
+  if (!in) RaiseSqlError("Cannot read " + path, "");
+  std::ostringstream text;
+  text << in.rdbuf();
+  return text.str();
+}
+
+void RunScript(sqlite3* db, const std::string& name) {
+  char* error = nullptr;
+  if (sqlite3_exec(db, ReadScript(name).c_str(), nullptr, nullptr, &error) != SQLITE_OK) {
+    std::string message = error ? error : "unknown error";
+    sqlite3_free(error);
+    RaiseSqlError(message, name);
+  }
+}
+
+// The bytes of a database holding the schema (and the demo company).
+std::vector<unsigned char> BuildImage(bool withDemo) {
+  sqlite3* db = nullptr;
+  sqlite3_open(":memory:", &db);
+  std::vector<unsigned char> image;
+  try {
+    RunScript(db, "schema.sql");
+    if (withDemo) RunScript(db, "demo.sql");
+    sqlite3_int64 size = 0;
+    unsigned char* bytes = sqlite3_serialize(db, "main", &size, 0);
+    if (!bytes) RaiseSqlError("Cannot copy the new database.", "");
+    image.assign(bytes, bytes + size);
+    sqlite3_free(bytes);
+    // Header bytes 18 and 19 (write and read format) 2: the file uses the write-ahead log,
+    // so that the connections of several sessions read while one of them writes.
+    if (image.size() > 19) image[18] = image[19] = 2;
+  } catch (...) {
+    sqlite3_close(db);
+    throw;
+  }
+  sqlite3_close(db);
+  return image;
+}
+
+const std::vector<unsigned char>& Image(bool withDemo) {
+  static std::mutex mutex;
+  static std::map<bool, std::vector<unsigned char>> images;
+  std::lock_guard<std::mutex> lock(mutex);
+  auto found = images.find(withDemo);
+  if (found == images.end()) found = images.emplace(withDemo, BuildImage(withDemo)).first;
+  return found->second;
+}
+
+}  // namespace
+
+std::string Database::ScriptDirectory() { return QOR_DB_DIR; }
+
+void Database::CreateFile(const std::string& path, bool withDemo) {
+  const std::vector<unsigned char>& image = Image(withDemo);
+  for (const char* suffix : {"", "-wal", "-shm", "-journal"}) {
+    std::remove((path + suffix).c_str());
+  }
+  std::ofstream out(path, std::ios::binary | std::ios::trunc);
+  out.write(reinterpret_cast<const char*>(image.data()),
+            static_cast<std::streamsize>(image.size()));
+  if (!out) RaiseSqlError("Cannot write the database file " + path, "");
+}
+
+}  // namespace refhost
