@@ -1,0 +1,32 @@
+#include "lists/initial_list.h"
+
+#include "plugin/show_binding.h"
+
+namespace qorarap {
+
+// Forwards the initial-balance list's events that the class handles.
+class clsRPInitial::ListSink final : public qor::ListEventSink {
+ public:
+  explicit ListSink(clsRPInitial& owner) : m_Owner(owner) {}
+
+  void BarInitialize(const qor::ToolbarControlPtr& oActiveBar) override {
+    m_Owner.m_LstInterface_BarInitialize(oActiveBar);
+  }
+  void MenuBarClick(const qor::ToolPtr& LOOMTool, bool& Cancel) override {
+    m_Owner.m_LstInterface_MenuBarClick(LOOMTool, Cancel);
+  }
+
+ private:
+  clsRPInitial& m_Owner;
+};
+
+void clsRPInitial::Show(const qor::ObjectPtr& oBillInterface) {
+  Bind(m_LstInterface, oBillInterface, std::make_shared<ListSink>(*this));
+}
+
+void clsRPInitial::m_LstInterface_BarInitialize(const qor::ToolbarControlPtr& /*oActiveBar*/) {}
+
+void clsRPInitial::m_LstInterface_MenuBarClick(const qor::ToolPtr& /*LOOMTool*/, bool& /*Cancel*/) {
+}
+
+}  // namespace qorarap

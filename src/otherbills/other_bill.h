@@ -1,0 +1,67 @@
+#pragma once
+
+#include <cstdint>
+#include <memory>
+#include <string>
+
+#include "core/events.h"
+#include "core/recordset.h"
+#include "host/bill_editor.h"
+#include "host/list_view.h"
+#include "host/plugin_class.h"
+#include "otherbills/other_bill_side.h"
+
+namespace qorarap {
+
+// The other receivable and other payable bills (clsROtherBill,
+// clsPOtherBill): one class driven by its side's table of differences, bound
+// to the bill editor and to the list of the bills. Reads every income/expense
+// type when it is created.
+class OtherBill : public qor::PluginClass {
+ public:
+  explicit OtherBill(const OtherBillSide& side);
+  ~OtherBill() override;
+  OtherBill(const OtherBill&) = delete;
+  OtherBill& operator=(const OtherBill&) = delete;
+
+  std::string TypeName() const override { return std::string(m_Side.className); }
+  void Show(const qor::ObjectPtr& oBillInterface) override;
+
+ private:
+  class BillSink;
+  class ListSink;
+
+  std::string GetFunctionCode(int32_t kind) const;
+  void Terminate();
+
+  // Bill editor events.
+  void m_BillInterface_AfterLoadBill();
+  void m_BillInterface_AfterNewBill();
+  void m_BillInterface_SetCurrencyState(const qor::HostDictionaryPtr& dcData);
+  void m_BillInterface_AfterSave(bool& bCancel);
+  void m_BillInterface_BarInitialize(const qor::ToolbarControlPtr& oActiveBar);
+  void m_BillInterface_BeforeSave(bool& bCancel);
+  void m_BillInterface_BeginEdit(const qor::HostDictionaryPtr& dct, int32_t Col, int32_t row);
+  void m_BillInterface_Change(const qor::HostDictionaryPtr& dct,
+                              const qor::HostDictionaryPtr& dctFld, int32_t Col, int32_t row,
+                              bool& Cancel);
+  void m_BillInterface_HeadCtlLostFocus(const qor::ObjectPtr& ctl,
+                                        const qor::HostDictionaryPtr& dct,
+                                        const qor::HostDictionaryPtr& dctFld);
+  void m_BillInterface_MenuBarClick(const qor::ToolPtr& LOOMTool, bool& Cancel);
+  void m_BillInterface_MenuBarInitialize(const qor::ToolbarControlPtr& oMenuBar);
+
+  // List events.
+  void m_LstInterface_BarInitialize(const qor::ToolbarControlPtr& oActiveBar);
+  void m_LstInterface_MenuBarClick(const qor::ToolPtr& LOOMTool, bool& Cancel);
+  void m_LstInterface_MenuBarInitialize(const qor::ToolbarControlPtr& oMenuBar);
+
+  const OtherBillSide& m_Side;
+  qor::EventMember<qor::BillEvent, qor::BillEventSink> m_BillInterface;
+  qor::EventMember<qor::ListEvents, qor::ListEventSink> m_LstInterface;
+  qor::RecordsetPtr m_rsInOutType;
+  int32_t m_lBillID = 0;
+  int32_t m_lFuncHandle = 0;
+};
+
+}  // namespace qorarap

@@ -1,0 +1,33 @@
+#include "plugin/class_frame.h"
+
+#include <optional>
+
+#include "host/components.h"
+#include "host/platform.h"
+#include "plugin/login_context.h"
+
+namespace qorarap {
+
+qor::RecordsetPtr ReadAllInOutTypes() {
+  auto types = qor::CreateComponent<qor::InOutTypeComponent>("QORebsArApBill.clsInOutType");
+  return types->GetRPInOutTypeInfo(GetPropsString(), std::nullopt);
+}
+
+void ReleaseUserRecordLocks(const std::string& funcCode, int32_t& recordId) {
+  auto mutex = qor::CreateComponent<qor::NetControlMutex>("QORNetControl.Mutex");
+  const std::string props = GetPropsString();
+  qor::Variant handles = mutex->GetTaskIdByUserInfo(props, funcCode, recordId);
+  if (!handles.IsObject() || !handles.ObjectValue()) return;
+  mutex->BatchCommitTask(props, qor::As<qor::HostVector>(handles.ObjectValue()));
+}
+
+void ReportTerminatorError(const qor::VbError& error) noexcept {
+  if (!qor::HasPlatform()) return;
+  try {
+    qor::CurrentPlatform().MsgBox(error.Description(), 16, error.Source());
+  } catch (const qor::VbError&) {
+    // Nothing is left to tell it to.
+  }
+}
+
+}  // namespace qorarap

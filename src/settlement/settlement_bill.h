@@ -1,0 +1,93 @@
+#pragma once
+
+#include <cstdint>
+#include <memory>
+#include <string>
+
+#include "core/events.h"
+#include "core/recordset.h"
+#include "host/bill_editor.h"
+#include "host/list_view.h"
+#include "host/plugin_class.h"
+#include "settlement/settlement_side.h"
+
+namespace qorarap {
+
+// The receipt and payment bills (clsReceiveBill, clsPayBill): one class
+// driven by its side's table of differences, bound to the bill editor and to
+// the list of the bills.
+class SettlementBill : public qor::PluginClass {
+ public:
+  explicit SettlementBill(const SettlementSide& side);
+  ~SettlementBill() override;
+  SettlementBill(const SettlementBill&) = delete;
+  SettlementBill& operator=(const SettlementBill&) = delete;
+
+  std::string TypeName() const override { return std::string(m_Side.className); }
+  void Show(const qor::ObjectPtr& oBillInterface) override;
+
+ private:
+  class BillSink;
+  class ListSink;
+  class ListSinkWithGetData;
+
+  std::shared_ptr<qor::ListEventSink> MakeListSink();
+  std::string GetFunctionCode(int32_t kind) const;
+  void Terminate();
+
+  // Bill editor events.
+  void m_BillInterface_AfterDoAction(const qor::HostDictionaryPtr& dct,
+                                     const qor::HostDictionaryPtr& dctFld,
+                                     const qor::ObjectPtr& ItemObj,
+                                     const std::string& ActionTypeName,
+                                     const std::string& ActionName, const std::string& Paremeters);
+  void m_BillInterface_AfterLoadBill();
+  void m_BillInterface_AfterNewBill();
+  void m_BillInterface_AfterSelBill(int32_t lSelBillType);
+  void m_BillInterface_AfterSelBillBeforeFillData(const qor::HostDictionaryPtr& dctSel,
+                                                  const qor::HostDictionaryPtr& dctMap);
+  void m_BillInterface_BeforeDoAction(const qor::HostDictionaryPtr& dct,
+                                      const qor::HostDictionaryPtr& dctFld,
+                                      const qor::ObjectPtr& ItemObj,
+                                      const std::string& ActionTypeName,
+                                      const std::string& ActionName, const std::string& Paremeters,
+                                      bool& bCancel);
+  void m_BillInterface_BeforeLoadBill(bool& bCancel);
+  void m_BillInterface_BeforeSave(bool& bCancel);
+  void m_BillInterface_BeforeSelBills(int32_t lSelBillType, const qor::ObjectPtr& oDataSrv,
+                                      const qor::HostDictionaryPtr& dctLink, std::string& sFilter,
+                                      qor::HostDictionaryPtr& dctParam);
+  void m_BillInterface_BeforLoadBillFillData();
+  void m_BillInterface_BeginEdit(const qor::HostDictionaryPtr& dct, int32_t Col, int32_t row);
+  void m_BillInterface_Change(const qor::HostDictionaryPtr& dct,
+                              const qor::HostDictionaryPtr& dctFld, int32_t Col, int32_t row,
+                              bool& Cancel);
+  void m_BillInterface_HeadCtlLostFocus(const qor::ObjectPtr& ctl,
+                                        const qor::HostDictionaryPtr& dct,
+                                        const qor::HostDictionaryPtr& dctFld);
+  void m_BillInterface_MenuBarClick(const qor::ToolPtr& LOOMTool, bool& Cancel);
+  void m_BillInterface_MenuBarInitialize(const qor::ToolbarControlPtr& oMenuBar);
+  void m_BillInterface_SaveBillFailed(const qor::HostDictionaryPtr& dctData,
+                                      std::string& sErrorMessage, bool& bCancelErrorMessage);
+  void m_BillInterface_SetCurrencyState(const qor::HostDictionaryPtr& dcData);
+  void m_BillInterface_SetAmountForEnd(const qor::HostDictionaryPtr& dcData, int32_t iRow,
+                                       const qor::HostDictionaryPtr& dct,
+                                       const qor::HostDictionaryPtr& dctFld);
+  void m_BillInterface_BarInitialize(const qor::ToolbarControlPtr& oActiveBar);
+
+  // List events.
+  void m_LstInterface_BarInitialize(const qor::ToolbarControlPtr& oActiveBar);
+  void m_LstInterface_AfterGetData();
+  void m_LstInterface_MenuBarClick(const qor::ToolPtr& LOOMTool, bool& Cancel);
+  void m_LstInterface_MenuBarInitialize(const qor::ToolbarControlPtr& oMenuBar);
+
+  const SettlementSide& m_Side;
+  qor::EventMember<qor::BillEvent, qor::BillEventSink> m_BillInterface;
+  qor::EventMember<qor::ListEvents, qor::ListEventSink> m_LstInterface;
+  qor::RecordsetPtr m_rsList;
+  std::shared_ptr<qor::ListDefinition> m_objListDef;
+  int32_t m_lBillID = 0;
+  int32_t m_lFuncHandle = 0;
+};
+
+}  // namespace qorarap
