@@ -1,0 +1,24 @@
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+#include "core/variant.h"
+
+// Rights of the current user.
+namespace qorarap {
+
+// The user's right on a function (subsystem, rights object, mask); a refusal
+// shows "没有权限,请与系统管理员联系" and gives false.
+bool CheckAccess(int32_t a, int32_t b, int32_t c);
+// Whether the user may see every account of the voucher; a refusal shows its
+// message and gives false.
+bool CheckVoucherAccountRight(int32_t voucherId);
+// False when account rights are enforced and the voucher has a line on an
+// account the user has no right to. Shows nothing.
+bool HasVoucherAccountRights(int32_t voucherId);
+// Whether the current user may uncheck a bill checked by checkerId: when the
+// system requires it, only the checker may.
+bool CanUncheckBill(const std::string& propsString, const qor::Variant& checkerId);
+
+}  // namespace qorarap
