@@ -1141,7 +1141,7 @@ CREATE TABLE t_BillTemplateField (
 -- The editor's own field actions (formulas): when field FKey changes (or a field action is
 -- run on it), the actions of that field run in FOrder. FParameters is the formula
 -- "Target=expression" over field keys of the same row or the header, with + - * / and
--- parentheses (a division by zero gives 0). FActionType / FActionName are what the editor
+-- parentheses (a division by zero leaves the target unchanged). FActionType / FActionName are what the editor
 -- reports as ActionTypeName / ActionName.
 CREATE TABLE t_BillTemplateAction (
   FBillTypeID INTEGER NOT NULL,

@@ -112,6 +112,8 @@ class BillDataService : public Object {
   // The stored bill (header columns) of the internal id.
   virtual RecordsetPtr GetBillDetail(int32_t billId) = 0;
   virtual int32_t ClassTypeID() const = 0;
+  // "FilterString" (class type condition) and "HeadSort" (order of a selection window).
+  virtual HostDictionaryPtr Filter() = 0;
 };
 
 // SQL on the host's connection (GetDataAccess).

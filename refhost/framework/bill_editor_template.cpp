@@ -1,0 +1,164 @@
+#include "refhost/framework/bill_editor_template.h"
+
+#include <algorithm>
+#include <cctype>
+
+#include "core/vb.h"
+#include "refhost/db/database.h"
+#include "refhost/host_run.h"
+
+namespace refhost {
+
+namespace {
+
+using qor::Variant;
+
+std::string Text(const qor::Recordset& rs, std::string_view column) {
+  return qor::StrOf(rs.Field(column));
+}
+
+int32_t Number(const qor::Recordset& rs, std::string_view column) {
+  const Variant& value = rs.Field(column);
+  return value.IsNull() || value.IsEmpty() ? 0 : qor::CLng(value);
+}
+
+// Template names go into statement text; a name that is not plain is a
+// broken template.
+std::string CheckedName(std::string name, const std::string& what) {
+  if (!IsSqlName(name)) throw ScenarioError("bill template: bad " + what + " name '" + name + "'");
+  return name;
+}
+
+}  // namespace
+
+bool IsSqlName(std::string_view name) {
+  if (name.empty()) return false;
+  return std::all_of(name.begin(), name.end(), [](char c) {
+    return std::isalnum(static_cast<unsigned char>(c)) || c == '_';
+  });
+}
+
+BillTemplate BillTemplate::Load(Database& db, const std::string& window) {
+  auto head = db.QueryParams(
+      "SELECT FBillTypeID, FWindow, FName, FHeadTable, FKeyColumn, FNumberColumn, FNumberPrefix, "
+      "FClassTypeID FROM t_BillTemplate WHERE FWindow = ?",
+      {Variant(window)});
+  if (head->IsEOF()) throw ScenarioError("no bill editor is defined for the window " + window);
+  BillTemplate t;
+  t.m_BillTypeId = Number(*head, "FBillTypeID");
+  t.m_Window = Text(*head, "FWindow");
+  t.m_Name = Text(*head, "FName");
+  t.m_HeadTable = CheckedName(Text(*head, "FHeadTable"), "table");
+  t.m_KeyColumn = CheckedName(Text(*head, "FKeyColumn"), "column");
+  t.m_NumberColumn = Text(*head, "FNumberColumn");
+  if (!t.m_NumberColumn.empty()) CheckedName(t.m_NumberColumn, "column");
+  t.m_NumberPrefix = Text(*head, "FNumberPrefix");
+  t.m_ClassTypeId = Number(*head, "FClassTypeID");
+  Variant billType(t.m_BillTypeId);
+
+  auto fields = db.QueryParams(
+      "SELECT FKey, FPage, FCaption, FCtlType, FSourceType, FSRCTableName, FSRCFieldName, "
+      "FDecimals, FOrder, FVisible, FLocked, FDefault, FFilter FROM t_BillTemplateField "
+      "WHERE FBillTypeID = ? ORDER BY FPage, FOrder",
+      {billType});
+  for (; !fields->IsEOF(); fields->MoveNext()) {
+    TemplateField f;
+    f.key = CheckedName(Text(*fields, "FKey"), "field");
+    f.page = Number(*fields, "FPage");
+    f.caption = Text(*fields, "FCaption");
+    f.ctlType = Number(*fields, "FCtlType");
+    f.sourceType = Number(*fields, "FSourceType");
+    f.srcTable = Text(*fields, "FSRCTableName");
+    f.srcField = Text(*fields, "FSRCFieldName");
+    if (f.IsBaseData()) {
+      CheckedName(f.srcTable, "table");
+      CheckedName(f.srcField, "column");
+    }
+    f.decimals = Number(*fields, "FDecimals");
+    f.order = Number(*fields, "FOrder");
+    f.visible = Number(*fields, "FVisible") != 0;
+    f.locked = Number(*fields, "FLocked") != 0;
+    f.defaultValue = Text(*fields, "FDefault");
+    f.filter = Text(*fields, "FFilter");
+    int32_t column = 0;
+    for (const TemplateField& other : t.m_Fields) column += other.page == f.page ? 1 : 0;
+    f.column = column + 1;
+    t.m_Fields.push_back(std::move(f));
+  }
+
+  auto entries = db.QueryParams(
+      "SELECT FPage, FTable, FLinkColumn, FIndexColumn, FKeyField FROM t_BillTemplateEntry "
+      "WHERE FBillTypeID = ? ORDER BY FPage",
+      {billType});
+  for (; !entries->IsEOF(); entries->MoveNext()) {
+    TemplateEntry e;
+    e.page = Number(*entries, "FPage");
+    e.table = CheckedName(Text(*entries, "FTable"), "table");
+    e.linkColumn = CheckedName(Text(*entries, "FLinkColumn"), "column");
+    e.indexColumn = CheckedName(Text(*entries, "FIndexColumn"), "column");
+    e.keyField = Text(*entries, "FKeyField");
+    t.m_Entries.push_back(std::move(e));
+  }
+
+  auto actions = db.QueryParams(
+      "SELECT FKey, FOrder, FActionType, FActionName, FParameters FROM t_BillTemplateAction "
+      "WHERE FBillTypeID = ? ORDER BY FKey, FOrder",
+      {billType});
+  for (; !actions->IsEOF(); actions->MoveNext()) {
+    t.m_Actions.push_back({Text(*actions, "FKey"), Number(*actions, "FOrder"),
+                           Text(*actions, "FActionType"), Text(*actions, "FActionName"),
+                           Text(*actions, "FParameters")});
+  }
+
+  auto selections = db.QueryParams(
+      "SELECT FSelBillType, FName, FSource, FIDColumn, FNumberColumn, FLineColumn, FOrderBy, "
+      "FPage FROM t_SelectTemplate WHERE FBillTypeID = ? ORDER BY FSelBillType",
+      {billType});
+  for (; !selections->IsEOF(); selections->MoveNext()) {
+    SelectTemplate s;
+    s.selBillType = Number(*selections, "FSelBillType");
+    s.name = Text(*selections, "FName");
+    s.source = CheckedName(Text(*selections, "FSource"), "view");
+    s.idColumn = CheckedName(Text(*selections, "FIDColumn"), "column");
+    s.numberColumn = CheckedName(Text(*selections, "FNumberColumn"), "column");
+    s.lineColumn = CheckedName(Text(*selections, "FLineColumn"), "column");
+    s.orderBy = Text(*selections, "FOrderBy");
+    s.page = Number(*selections, "FPage");
+    t.m_Selections.push_back(std::move(s));
+  }
+  return t;
+}
+
+const TemplateField* BillTemplate::FindField(std::string_view key) const {
+  for (const TemplateField& f : m_Fields) {
+    if (qor::EqualsNoCase(f.key, key)) return &f;
+  }
+  return nullptr;
+}
+
+const TemplateEntry* BillTemplate::FindEntry(int32_t page) const {
+  for (const TemplateEntry& e : m_Entries) {
+    if (e.page == page) return &e;
+  }
+  return nullptr;
+}
+
+std::vector<TemplateAction> BillTemplate::ActionsOf(std::string_view key) const {
+  std::vector<TemplateAction> found;
+  for (const TemplateAction& a : m_Actions) {
+    if (qor::EqualsNoCase(a.key, key)) found.push_back(a);
+  }
+  std::stable_sort(
+      found.begin(), found.end(),
+      [](const TemplateAction& a, const TemplateAction& b) { return a.order < b.order; });
+  return found;
+}
+
+const SelectTemplate* BillTemplate::FindSelection(int32_t selBillType) const {
+  for (const SelectTemplate& s : m_Selections) {
+    if (s.selBillType == selBillType) return &s;
+  }
+  return nullptr;
+}
+
+}  // namespace refhost

@@ -1,0 +1,28 @@
+#pragma once
+
+#include <cstdint>
+#include <memory>
+#include <string>
+
+#include "refhost/framework/window.h"
+
+namespace refhost {
+
+class Session;
+
+// What the scenario runner calls to open windows. Each runs on the
+// session's thread.
+
+// receipt, payment, other-receivable, other-payable.
+bool IsBillWindow(const std::string& kind);
+// The lists, type-tree, type-list.
+bool IsViewWindow(const std::string& kind);
+// The internal id of the stored bill with this number; ScenarioError when
+// there is none.
+int32_t FindBillId(Session& session, const std::string& kind, const std::string& billNo);
+// A bill editor (editMode 1 new, 2 change, 0 view; billId of a stored bill)
+// or a view window (editMode and billId unused).
+std::unique_ptr<Window> OpenWindow(Session& session, const std::string& kind, int32_t editMode,
+                                   int32_t billId);
+
+}  // namespace refhost
