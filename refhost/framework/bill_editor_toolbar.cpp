@@ -3,6 +3,7 @@
 #include <vector>
 
 #include "core/vb.h"
+#include "refhost/framework/toolbar_layout.h"
 #include "refhost/host_run.h"
 
 namespace refhost {
@@ -10,23 +11,6 @@ namespace refhost {
 namespace {
 
 constexpr int32_t kFirstToolId = 2001;
-// A band entry starting with this mark starts a group (a separator before it).
-constexpr char kGroupMark = '|';
-
-struct ToolDef {
-  const char* key;
-  const char* caption;
-  const char* description;
-  const char* picture;
-};
-
-struct BandDef {
-  const char* name;
-  const char* caption;
-  bool popup;  // shown from its menu item, whatever the band's own visible flag
-  std::vector<const char*> keys;
-};
-
 struct LayoutDef {
   std::vector<const char*> kinds;
   std::vector<BandDef> bands;
@@ -122,7 +106,7 @@ const std::vector<const char*> kBillToolBar = {
     "mnuEditCheck", "|mnuDataPre", "mnuDataNext",     "mnuCaculate",  "|mnuFileClose"};
 
 BandDef MenuBar(bool withSelection) {
-  BandDef bar{"menu", "菜单栏", false, {"mnuFile", "mnuEdit", "mnuView", "mnuData"}};
+  BandDef bar{"menu", "菜单栏", {"mnuFile", "mnuEdit", "mnuView", "mnuData"}};
   if (withSelection) bar.keys.push_back("mnuSelectBill");
   for (const char* key : {"mnuFormat", "mnuOption", "mnuCust", "mnuHelp"}) bar.keys.push_back(key);
   return bar;
@@ -132,39 +116,37 @@ BandDef MenuBar(bool withSelection) {
 LayoutDef SettlementLayout(const char* kind, std::vector<const char*> selection) {
   return {{kind},
           {MenuBar(true),
-           {"mnuFile", "文件", false, kFileMenu},
+           {"mnuFile", "文件", kFileMenu},
            {"mnuEdit",
             "编辑",
-            false,
             {"mnuEditAddRow", "mnuEditDelRow", "mnuCopyRow", "mnuBatchFillField", "|mnuEditCheck",
              "mnuEditChange", "mnuEditDelete", "|mnuEditRedBill", "mnuEditBlueBill"}},
-           {"mnuView", "查看", false, kViewMenu},
-           {"mnuData", "数据", false, kDataMenu},
-           {"mnuSelectBill", "选单", true, std::move(selection)},
-           {"mnuFormat", "格式", false, kFormatMenu},
-           {"mnuOption", "选项", false, kOptionMenu},
-           {"mnuCust", "自定义", false, {}},
-           {"mnuHelp", "帮助", false, kHelpMenu},
-           {"BandToolBar", "工具栏", false, kBillToolBar}},
+           {"mnuView", "查看", kViewMenu},
+           {"mnuData", "数据", kDataMenu},
+           {"mnuSelectBill", "选单", std::move(selection), true},
+           {"mnuFormat", "格式", kFormatMenu},
+           {"mnuOption", "选项", kOptionMenu},
+           {"mnuCust", "自定义", {}},
+           {"mnuHelp", "帮助", kHelpMenu},
+           {"BandToolBar", "工具栏", kBillToolBar}},
           {"UnCheck", "Fcheck"}};
 }
 
 LayoutDef OtherBillLayout(const char* kind) {
   return {{kind},
           {MenuBar(false),
-           {"mnuFile", "文件", false, kFileMenu},
+           {"mnuFile", "文件", kFileMenu},
            {"mnuEdit",
             "编辑",
-            false,
             {"mnuEditAddRow", "mnuEditDelRow", "mnuCopyRow", "mnuBatchFillField", "|mnuEditCheck",
              "mnuEditChange", "mnuEditDelete"}},
-           {"mnuView", "查看", false, kViewMenu},
-           {"mnuData", "数据", false, kDataMenu},
-           {"mnuFormat", "格式", false, kFormatMenu},
-           {"mnuOption", "选项", false, kOptionMenu},
-           {"mnuCust", "自定义", false, {}},
-           {"mnuHelp", "帮助", false, kHelpMenu},
-           {"BandToolBar", "工具栏", false, kBillToolBar}},
+           {"mnuView", "查看", kViewMenu},
+           {"mnuData", "数据", kDataMenu},
+           {"mnuFormat", "格式", kFormatMenu},
+           {"mnuOption", "选项", kOptionMenu},
+           {"mnuCust", "自定义", {}},
+           {"mnuHelp", "帮助", kHelpMenu},
+           {"BandToolBar", "工具栏", kBillToolBar}},
           {}};
 }
 
@@ -173,17 +155,16 @@ LayoutDef OtherBillLayout(const char* kind) {
 LayoutDef TypeCardLayout() {
   return {{"type-card"},
           {MenuBar(false),
-           {"mnuFile", "文件", false, kFileMenu},
-           {"mnuEdit", "编辑", false, {"mnuEditCopy"}},
-           {"mnuView", "查看", false, kViewMenu},
-           {"mnuData", "数据", false, kDataMenu},
-           {"mnuFormat", "格式", false, kFormatMenu},
-           {"mnuOption", "选项", false, kOptionMenu},
-           {"mnuCust", "自定义", false, {}},
-           {"mnuHelp", "帮助", false, {"mnuHelpFile", "mnuHelpAbout"}},
+           {"mnuFile", "文件", kFileMenu},
+           {"mnuEdit", "编辑", {"mnuEditCopy"}},
+           {"mnuView", "查看", kViewMenu},
+           {"mnuData", "数据", kDataMenu},
+           {"mnuFormat", "格式", kFormatMenu},
+           {"mnuOption", "选项", kOptionMenu},
+           {"mnuCust", "自定义", {}},
+           {"mnuHelp", "帮助", {"mnuHelpFile", "mnuHelpAbout"}},
            {"BandToolBar",
             "工具栏",
-            false,
             {"mnuFileNew", "mnuFileSave", "mnuFile", "|mnuFilePrint", "mnuEditCopy", "|mnuData",
              "mnuDataPre", "mnuDataNext", "mnuCaculate", "|mnuOption", "mnuOptionBatchFull",
              "|mnuFileClose"}}},
@@ -213,23 +194,7 @@ const ToolDef& FindToolDef(std::string_view key) {
 // The tool-set copy of the key, added on first use.
 qor::ToolPtr MasterTool(qor::ToolbarControl& bar, std::string_view key) {
   if (qor::ToolPtr tool = bar.Tools().Find(key)) return tool;
-  const ToolDef& def = FindToolDef(key);
-  qor::ToolPtr tool = bar.Tools().Add(kFirstToolId + bar.Tools().Count(), def.key);
-  tool->m_Caption = def.caption;
-  tool->m_Description = def.description;
-  tool->m_ToolTipText = def.caption;
-  tool->m_Picture = def.picture;
-  return tool;
-}
-
-void AddBand(qor::ToolbarControl& bar, const BandDef& def) {
-  qor::BandPtr band = bar.AddBand(def.name, def.caption);
-  for (const char* entry : def.keys) {
-    bool groupStart = entry[0] == kGroupMark;
-    const char* key = groupStart ? entry + 1 : entry;
-    qor::ToolPtr copy = band->Tools().Insert(-1, MasterTool(bar, key));
-    copy->m_BeginGroup = groupStart;
-  }
+  return AddTool(bar, FindToolDef(key), kFirstToolId);
 }
 
 const LayoutDef& FindLayout(const std::string& kind) {
@@ -267,7 +232,8 @@ qor::ToolPtr ReachableCopy(const qor::ToolbarControl& bar, const std::string& ke
 qor::ToolbarControlPtr BuildEditorToolbar(const std::string& kind) {
   const LayoutDef& layout = FindLayout(kind);
   auto bar = std::make_shared<qor::ToolbarControl>();
-  for (const BandDef& def : layout.bands) AddBand(*bar, def);
+  auto masterOf = [&bar](std::string_view key) { return MasterTool(*bar, key); };
+  for (const BandDef& def : layout.bands) AddBand(*bar, def, masterOf);
   for (const char* key : layout.spareTools) MasterTool(*bar, key)->m_Visible = false;
   return bar;
 }

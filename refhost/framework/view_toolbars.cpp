@@ -2,6 +2,7 @@
 
 #include <vector>
 
+#include "refhost/framework/toolbar_layout.h"
 #include "refhost/host_run.h"
 
 namespace refhost {
@@ -9,21 +10,6 @@ namespace refhost {
 namespace {
 
 constexpr int32_t kFirstToolId = 1001;
-// A band key starting with this mark starts a group (a separator before it).
-constexpr char kGroupMark = '|';
-
-struct ToolDef {
-  const char* key;
-  const char* caption;
-  const char* description;
-  const char* picture;
-};
-
-struct BandDef {
-  const char* name;
-  const char* caption;
-  std::vector<const char*> keys;
-};
 
 // ---- list windows ----
 
@@ -143,24 +129,6 @@ const std::vector<BandDef> kBaseBands = {
       "|mnuFilePrintPreview", "mnuFilePrint", "|mnuHelpDetail"}},
 };
 
-void AddTool(qor::ToolbarControl& bar, const ToolDef& def) {
-  qor::ToolPtr tool = bar.Tools().Add(kFirstToolId + bar.Tools().Count(), def.key);
-  tool->m_Caption = def.caption;
-  tool->m_Description = def.description;
-  tool->m_ToolTipText = def.caption;
-  tool->m_Picture = def.picture;
-}
-
-void AddBand(qor::ToolbarControl& bar, const BandDef& def) {
-  qor::BandPtr band = bar.AddBand(def.name, def.caption);
-  for (const char* entry : def.keys) {
-    bool groupStart = entry[0] == kGroupMark;
-    const char* key = groupStart ? entry + 1 : entry;
-    qor::ToolPtr copy = band->Tools().Insert(-1, bar.Tools().Item(key));
-    copy->m_BeginGroup = groupStart;
-  }
-}
-
 bool IsSettlementList(const std::string& kind) {
   return kind == "receipt-list" || kind == "payment-list";
 }
@@ -168,11 +136,9 @@ bool IsSettlementList(const std::string& kind) {
 }  // namespace
 
 qor::ToolbarControlPtr BuildListToolbar(const std::string& kind) {
-  auto bar = std::make_shared<qor::ToolbarControl>();
-  for (const ToolDef& def : kListTools) AddTool(*bar, def);
-  for (const BandDef& def : kListBands) AddBand(*bar, def);
+  qor::ToolbarControlPtr bar = BuildToolbar(kListTools, kListBands, kFirstToolId);
   if (IsSettlementList(kind)) {
-    AddTool(*bar, kViewBillTool);
+    AddTool(*bar, kViewBillTool, kFirstToolId);
     bar->Bands("mnuData")->Tools().Insert(-1, bar->Tools().Item(kViewBillTool.key));
   }
   for (const char* key : kListHiddenTools) bar->SetToolProperty(key, "Visible", false);
@@ -180,10 +146,7 @@ qor::ToolbarControlPtr BuildListToolbar(const std::string& kind) {
 }
 
 qor::ToolbarControlPtr BuildBaseDataToolbar() {
-  auto bar = std::make_shared<qor::ToolbarControl>();
-  for (const ToolDef& def : kBaseTools) AddTool(*bar, def);
-  for (const BandDef& def : kBaseBands) AddBand(*bar, def);
-  return bar;
+  return BuildToolbar(kBaseTools, kBaseBands, kFirstToolId);
 }
 
 qor::ToolPtr ClickableTool(const qor::ToolbarControl& bar, const std::string& key) {
