@@ -2,18 +2,10 @@
 
 #include <gtest/gtest.h>
 
+#include "unit/core/core_test_util.h"
+
 namespace qor {
 namespace {
-
-template <class F>
-int32_t ErrorOf(F&& call) {
-  try {
-    call();
-  } catch (const VbError& error) {
-    return error.Number();
-  }
-  return 0;
-}
 
 TEST(HostDictionaryTest, KeysIgnoreCaseAndKeepInsertionOrder) {
   HostDictionary fields;

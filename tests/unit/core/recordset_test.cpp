@@ -3,19 +3,10 @@
 #include <gtest/gtest.h>
 
 #include "core/vb.h"
+#include "unit/core/core_test_util.h"
 
 namespace qor {
 namespace {
-
-template <class F>
-int32_t ErrorOf(F&& call) {
-  try {
-    call();
-  } catch (const VbError& error) {
-    return error.Number();
-  }
-  return 0;
-}
 
 // Income/expense types as the type component returns them.
 Recordset Types() {

@@ -3,19 +3,10 @@
 #include <gtest/gtest.h>
 
 #include "core/host_dictionary.h"
+#include "unit/core/core_test_util.h"
 
 namespace qor {
 namespace {
-
-template <class F>
-int32_t ErrorOf(F&& call) {
-  try {
-    call();
-  } catch (const VbError& error) {
-    return error.Number();
-  }
-  return 0;
-}
 
 class Probe : public Object {
  public:

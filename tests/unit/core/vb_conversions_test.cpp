@@ -4,20 +4,10 @@
 #include <limits>
 
 #include "core/vb.h"
+#include "unit/core/core_test_util.h"
 
 namespace qor {
 namespace {
-
-// Number of the run-time error the call raises, 0 when it raises none.
-template <class F>
-int32_t ErrorOf(F&& call) {
-  try {
-    call();
-  } catch (const VbError& error) {
-    return error.Number();
-  }
-  return 0;
-}
 
 TEST(ValTest, ReadsTheLeadingNumberSkippingBlanks) {
   EXPECT_EQ(Val("1 2 3"), 123);

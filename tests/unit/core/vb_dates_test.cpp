@@ -1,19 +1,10 @@
 #include <gtest/gtest.h>
 
 #include "core/vb.h"
+#include "unit/core/core_test_util.h"
 
 namespace qor {
 namespace {
-
-template <class F>
-int32_t ErrorOf(F&& call) {
-  try {
-    call();
-  } catch (const VbError& error) {
-    return error.Number();
-  }
-  return 0;
-}
 
 double ParsedOrMinus(std::string_view text) {
   double oleDate = 0;
