@@ -48,7 +48,8 @@ class BillEventSink {
                               bool& /*bCancel*/) {}
   virtual void AfterDoAction(const HostDictionaryPtr& /*dct*/, const HostDictionaryPtr& /*dctFld*/,
                              const ObjectPtr& /*ItemObj*/, const std::string& /*ActionTypeName*/,
-                             const std::string& /*ActionName*/, const std::string& /*Paremeters*/) {}
+                             const std::string& /*ActionName*/, const std::string& /*Paremeters*/) {
+  }
   virtual void MenuBarInitialize(const ToolbarControlPtr& /*oMenuBar*/) {}
   virtual void BarInitialize(const ToolbarControlPtr& /*oActiveBar*/) {}
   virtual void MenuBarClick(const ToolPtr& /*LOOMTool*/, bool& /*Cancel*/) {}

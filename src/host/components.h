@@ -147,8 +147,8 @@ class VoucherEditor : public virtual Object {
 // "QOREBOGL.Application".
 class GLApplication : public virtual Object {
  public:
-  virtual ObjectPtr ShowForm(const std::string& formName, const std::string& callerName,
-                             bool modal, const std::string& caption) = 0;
+  virtual ObjectPtr ShowForm(const std::string& formName, const std::string& callerName, bool modal,
+                             const std::string& caption) = 0;
 };
 
 // "QORMVEdit.MVoucherEdit".
