@@ -6,9 +6,9 @@
 #include "common/props.h"
 #include "common/sql_text.h"
 #include "core/vb.h"
+#include "frame/login_context.h"
 #include "host/components.h"
 #include "host/platform.h"
-#include "plugin/login_context.h"
 
 namespace qorarap {
 

@@ -3,9 +3,9 @@
 #include "common/bill_fields.h"
 #include "common/messages.h"
 #include "core/vb.h"
+#include "frame/login_context.h"
 #include "host/components.h"
 #include "host/platform.h"
-#include "plugin/login_context.h"
 
 namespace qorarap {
 

@@ -4,7 +4,7 @@
 
 #include "core/host_dictionary.h"
 #include "core/vb.h"
-#include "plugin/login_context.h"
+#include "frame/login_context.h"
 
 namespace qorarap {
 

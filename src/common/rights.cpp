@@ -3,9 +3,9 @@
 #include "common/messages.h"
 #include "common/props.h"
 #include "core/vb.h"
+#include "frame/login_context.h"
 #include "host/components.h"
 #include "host/platform.h"
-#include "plugin/login_context.h"
 
 namespace qorarap {
 

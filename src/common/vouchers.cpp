@@ -1,9 +1,9 @@
 #include "common/vouchers.h"
 
 #include "common/messages.h"
+#include "frame/login_context.h"
 #include "host/components.h"
 #include "host/platform.h"
-#include "plugin/login_context.h"
 
 namespace qorarap {
 

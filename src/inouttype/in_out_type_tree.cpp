@@ -1,8 +1,8 @@
 #include "inouttype/in_out_type_tree.h"
 
-#include "plugin/class_frame.h"
-#include "plugin/net_control.h"
-#include "plugin/show_binding.h"
+#include "frame/class_frame.h"
+#include "frame/net_control.h"
+#include "frame/show_binding.h"
 
 namespace qorarap {
 

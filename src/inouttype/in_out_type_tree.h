@@ -5,10 +5,10 @@
 
 #include "core/events.h"
 #include "core/recordset.h"
+#include "frame/function_codes.h"
 #include "host/base_data.h"
 #include "host/bill_editor.h"
 #include "host/plugin_class.h"
-#include "plugin/function_codes.h"
 
 namespace qorarap {
 

@@ -1,6 +1,6 @@
 #include "inouttype/in_out_type_view.h"
 
-#include "plugin/show_binding.h"
+#include "frame/show_binding.h"
 
 namespace qorarap {
 

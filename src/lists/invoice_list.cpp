@@ -1,6 +1,6 @@
 #include "lists/invoice_list.h"
 
-#include "plugin/show_binding.h"
+#include "frame/show_binding.h"
 
 namespace qorarap {
 

@@ -1,9 +1,9 @@
 #include "settlement/settlement_bill.h"
 
-#include "plugin/class_frame.h"
-#include "plugin/login_context.h"
-#include "plugin/net_control.h"
-#include "plugin/show_binding.h"
+#include "frame/class_frame.h"
+#include "frame/login_context.h"
+#include "frame/net_control.h"
+#include "frame/show_binding.h"
 
 namespace qorarap {
 

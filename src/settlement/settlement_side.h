@@ -2,7 +2,7 @@
 
 #include <string_view>
 
-#include "plugin/function_codes.h"
+#include "frame/function_codes.h"
 
 namespace qorarap {
 

@@ -1,6 +1,6 @@
 #include "common/props.h"
+#include "frame/login_context.h"
 #include "host_fixture.h"
-#include "plugin/login_context.h"
 
 namespace common_test {
 namespace {

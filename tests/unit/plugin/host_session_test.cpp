@@ -9,10 +9,10 @@
 #include <memory>
 #include <string>
 
+#include "frame/login_context.h"
+#include "frame/net_control.h"
 #include "host/platform.h"
 #include "host/plugin_class.h"
-#include "plugin/login_context.h"
-#include "plugin/net_control.h"
 #include "plugin/registration.h"
 #include "refhost/db/database.h"
 #include "refhost/framework/window_factory.h"

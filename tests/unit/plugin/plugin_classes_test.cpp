@@ -7,8 +7,8 @@
 
 #include "host/plugin_class.h"
 #include "plugin/registration.h"
+#include "unit/frame/fake_platform.h"
 #include "unit/plugin/fake_host_objects.h"
-#include "unit/plugin/fake_platform.h"
 
 namespace plugin_test {
 namespace {

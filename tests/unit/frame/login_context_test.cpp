@@ -1,8 +1,8 @@
-#include "plugin/login_context.h"
+#include "frame/login_context.h"
 
 #include <gtest/gtest.h>
 
-#include "unit/plugin/fake_platform.h"
+#include "unit/frame/fake_platform.h"
 
 namespace plugin_test {
 namespace {

@@ -1,9 +1,9 @@
-#include "plugin/net_control.h"
+#include "frame/net_control.h"
 
 #include "core/vb.h"
+#include "frame/login_context.h"
 #include "host/components.h"
 #include "host/platform.h"
-#include "plugin/login_context.h"
 
 namespace qorarap {
 

@@ -1,10 +1,10 @@
-#include "plugin/class_frame.h"
+#include "frame/class_frame.h"
 
 #include <optional>
 
+#include "frame/login_context.h"
 #include "host/components.h"
 #include "host/platform.h"
-#include "plugin/login_context.h"
 
 namespace qorarap {
 

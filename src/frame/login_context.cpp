@@ -1,4 +1,4 @@
-#include "plugin/login_context.h"
+#include "frame/login_context.h"
 
 #include <cstddef>
 
