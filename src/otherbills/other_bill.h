@@ -34,12 +34,11 @@ class OtherBill : public qor::PluginClass {
   std::string GetFunctionCode(int32_t kind) const;
   void Terminate();
 
-  // Bill editor events.
+  // ---- Bill editor: lifecycle, field rules, save check and credit control.
   void m_BillInterface_AfterLoadBill();
   void m_BillInterface_AfterNewBill();
   void m_BillInterface_SetCurrencyState(const qor::HostDictionaryPtr& dcData);
   void m_BillInterface_AfterSave(bool& bCancel);
-  void m_BillInterface_BarInitialize(const qor::ToolbarControlPtr& oActiveBar);
   void m_BillInterface_BeforeSave(bool& bCancel);
   void m_BillInterface_BeginEdit(const qor::HostDictionaryPtr& dct, int32_t Col, int32_t row);
   void m_BillInterface_Change(const qor::HostDictionaryPtr& dct,
@@ -48,13 +47,16 @@ class OtherBill : public qor::PluginClass {
   void m_BillInterface_HeadCtlLostFocus(const qor::ObjectPtr& ctl,
                                         const qor::HostDictionaryPtr& dct,
                                         const qor::HostDictionaryPtr& dctFld);
+  // ---- end of lifecycle, field rules, save check.
+
+  // ---- Bill editor: commands and menus; the list of the bills.
+  void m_BillInterface_BarInitialize(const qor::ToolbarControlPtr& oActiveBar);
   void m_BillInterface_MenuBarClick(const qor::ToolPtr& LOOMTool, bool& Cancel);
   void m_BillInterface_MenuBarInitialize(const qor::ToolbarControlPtr& oMenuBar);
-
-  // List events.
   void m_LstInterface_BarInitialize(const qor::ToolbarControlPtr& oActiveBar);
   void m_LstInterface_MenuBarClick(const qor::ToolPtr& LOOMTool, bool& Cancel);
   void m_LstInterface_MenuBarInitialize(const qor::ToolbarControlPtr& oMenuBar);
+  // ---- end of commands, menus, list.
 
   const OtherBillSide& m_Side;
   qor::EventMember<qor::BillEvent, qor::BillEventSink> m_BillInterface;
@@ -62,6 +64,10 @@ class OtherBill : public qor::PluginClass {
   qor::RecordsetPtr m_rsInOutType;
   int32_t m_lBillID = 0;
   int32_t m_lFuncHandle = 0;
+  // ---- State of lifecycle, field rules, save check.
+  // ---- end.
+  // ---- State of commands, menus, list.
+  // ---- end.
 };
 
 }  // namespace qorarap

@@ -15,8 +15,6 @@ void OtherBill::m_BillInterface_SetCurrencyState(const qor::HostDictionaryPtr& /
 
 void OtherBill::m_BillInterface_AfterSave(bool& /*bCancel*/) {}
 
-void OtherBill::m_BillInterface_BarInitialize(const qor::ToolbarControlPtr& /*oActiveBar*/) {}
-
 void OtherBill::m_BillInterface_BeforeSave(bool& /*bCancel*/) {}
 
 void OtherBill::m_BillInterface_BeginEdit(const qor::HostDictionaryPtr& /*dct*/, int32_t /*Col*/,
@@ -29,15 +27,5 @@ void OtherBill::m_BillInterface_Change(const qor::HostDictionaryPtr& /*dct*/,
 void OtherBill::m_BillInterface_HeadCtlLostFocus(const qor::ObjectPtr& /*ctl*/,
                                                  const qor::HostDictionaryPtr& /*dct*/,
                                                  const qor::HostDictionaryPtr& /*dctFld*/) {}
-
-void OtherBill::m_BillInterface_MenuBarClick(const qor::ToolPtr& /*LOOMTool*/, bool& /*Cancel*/) {}
-
-void OtherBill::m_BillInterface_MenuBarInitialize(const qor::ToolbarControlPtr& /*oMenuBar*/) {}
-
-void OtherBill::m_LstInterface_BarInitialize(const qor::ToolbarControlPtr& /*oActiveBar*/) {}
-
-void OtherBill::m_LstInterface_MenuBarClick(const qor::ToolPtr& /*LOOMTool*/, bool& /*Cancel*/) {}
-
-void OtherBill::m_LstInterface_MenuBarInitialize(const qor::ToolbarControlPtr& /*oMenuBar*/) {}
 
 }  // namespace qorarap

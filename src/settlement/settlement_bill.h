@@ -35,7 +35,7 @@ class SettlementBill : public qor::PluginClass {
   std::string GetFunctionCode(int32_t kind) const;
   void Terminate();
 
-  // Bill editor events.
+  // ---- Bill editor: lifecycle, menus and toolbar, field rules, source selection.
   void m_BillInterface_AfterDoAction(const qor::HostDictionaryPtr& dct,
                                      const qor::HostDictionaryPtr& dctFld,
                                      const qor::ObjectPtr& ItemObj,
@@ -53,7 +53,6 @@ class SettlementBill : public qor::PluginClass {
                                       const std::string& ActionName, const std::string& Paremeters,
                                       bool& bCancel);
   void m_BillInterface_BeforeLoadBill(bool& bCancel);
-  void m_BillInterface_BeforeSave(bool& bCancel);
   void m_BillInterface_BeforeSelBills(int32_t lSelBillType, const qor::ObjectPtr& oDataSrv,
                                       const qor::HostDictionaryPtr& dctLink, std::string& sFilter,
                                       qor::HostDictionaryPtr& dctParam);
@@ -65,21 +64,27 @@ class SettlementBill : public qor::PluginClass {
   void m_BillInterface_HeadCtlLostFocus(const qor::ObjectPtr& ctl,
                                         const qor::HostDictionaryPtr& dct,
                                         const qor::HostDictionaryPtr& dctFld);
-  void m_BillInterface_MenuBarClick(const qor::ToolPtr& LOOMTool, bool& Cancel);
   void m_BillInterface_MenuBarInitialize(const qor::ToolbarControlPtr& oMenuBar);
-  void m_BillInterface_SaveBillFailed(const qor::HostDictionaryPtr& dctData,
-                                      std::string& sErrorMessage, bool& bCancelErrorMessage);
   void m_BillInterface_SetCurrencyState(const qor::HostDictionaryPtr& dcData);
   void m_BillInterface_SetAmountForEnd(const qor::HostDictionaryPtr& dcData, int32_t iRow,
                                        const qor::HostDictionaryPtr& dct,
                                        const qor::HostDictionaryPtr& dctFld);
   void m_BillInterface_BarInitialize(const qor::ToolbarControlPtr& oActiveBar);
+  // ---- end of lifecycle, menus, field rules, selection.
 
-  // List events.
+  // ---- Bill editor: save checks, automatic sum and split, bill commands.
+  void m_BillInterface_BeforeSave(bool& bCancel);
+  void m_BillInterface_SaveBillFailed(const qor::HostDictionaryPtr& dctData,
+                                      std::string& sErrorMessage, bool& bCancelErrorMessage);
+  void m_BillInterface_MenuBarClick(const qor::ToolPtr& LOOMTool, bool& Cancel);
+  // ---- end of save checks, automatic amounts, commands.
+
+  // ---- List of the bills.
   void m_LstInterface_BarInitialize(const qor::ToolbarControlPtr& oActiveBar);
   void m_LstInterface_AfterGetData();
   void m_LstInterface_MenuBarClick(const qor::ToolPtr& LOOMTool, bool& Cancel);
   void m_LstInterface_MenuBarInitialize(const qor::ToolbarControlPtr& oMenuBar);
+  // ---- end of list.
 
   const SettlementSide& m_Side;
   qor::EventMember<qor::BillEvent, qor::BillEventSink> m_BillInterface;
@@ -88,6 +93,12 @@ class SettlementBill : public qor::PluginClass {
   std::shared_ptr<qor::ListDefinition> m_objListDef;
   int32_t m_lBillID = 0;
   int32_t m_lFuncHandle = 0;
+  // ---- State of lifecycle, menus, field rules, selection.
+  // ---- end.
+  // ---- State of save checks, automatic amounts, commands.
+  // ---- end.
+  // ---- State of the list.
+  // ---- end.
 };
 
 }  // namespace qorarap

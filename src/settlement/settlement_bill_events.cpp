@@ -30,8 +30,6 @@ void SettlementBill::m_BillInterface_BeforeDoAction(
 
 void SettlementBill::m_BillInterface_BeforeLoadBill(bool& /*bCancel*/) {}
 
-void SettlementBill::m_BillInterface_BeforeSave(bool& /*bCancel*/) {}
-
 void SettlementBill::m_BillInterface_BeforeSelBills(int32_t /*lSelBillType*/,
                                                     const qor::ObjectPtr& /*oDataSrv*/,
                                                     const qor::HostDictionaryPtr& /*dctLink*/,
@@ -51,15 +49,8 @@ void SettlementBill::m_BillInterface_HeadCtlLostFocus(const qor::ObjectPtr& /*ct
                                                       const qor::HostDictionaryPtr& /*dct*/,
                                                       const qor::HostDictionaryPtr& /*dctFld*/) {}
 
-void SettlementBill::m_BillInterface_MenuBarClick(const qor::ToolPtr& /*LOOMTool*/,
-                                                  bool& /*Cancel*/) {}
-
 void SettlementBill::m_BillInterface_MenuBarInitialize(const qor::ToolbarControlPtr& /*oMenuBar*/) {
 }
-
-void SettlementBill::m_BillInterface_SaveBillFailed(const qor::HostDictionaryPtr& /*dctData*/,
-                                                    std::string& /*sErrorMessage*/,
-                                                    bool& /*bCancelErrorMessage*/) {}
 
 void SettlementBill::m_BillInterface_SetCurrencyState(const qor::HostDictionaryPtr& /*dcData*/) {}
 
@@ -69,14 +60,5 @@ void SettlementBill::m_BillInterface_SetAmountForEnd(const qor::HostDictionaryPt
                                                      const qor::HostDictionaryPtr& /*dctFld*/) {}
 
 void SettlementBill::m_BillInterface_BarInitialize(const qor::ToolbarControlPtr& /*oActiveBar*/) {}
-
-void SettlementBill::m_LstInterface_BarInitialize(const qor::ToolbarControlPtr& /*oActiveBar*/) {}
-
-void SettlementBill::m_LstInterface_AfterGetData() {}
-
-void SettlementBill::m_LstInterface_MenuBarClick(const qor::ToolPtr& /*LOOMTool*/,
-                                                 bool& /*Cancel*/) {}
-
-void SettlementBill::m_LstInterface_MenuBarInitialize(const qor::ToolbarControlPtr& /*oMenuBar*/) {}
 
 }  // namespace qorarap

@@ -15,20 +15,38 @@ struct SettlementSide {
   bool refreshCurrencySetOnDestroy;
   // The receipt list reacts to its data being fetched; the payment list does not.
   bool listHandlesAfterGetData;
+  // ---- Differences of lifecycle, menus, field rules, selection.
+  // ---- end.
+  // ---- Differences of save checks, automatic amounts, commands.
+  // ---- end.
+  // ---- Differences of the list.
+  // ---- end.
 };
 
 inline constexpr SettlementSide kReceiptSide{
-    "clsReceiveBill",
-    {"AR0225", "AR0226", "AR0227", "", "", "AR0224", "AR0228", "AR0223"},
-    true,
-    true,
+    .className = "clsReceiveBill",
+    .functionCodes = {"AR0225", "AR0226", "AR0227", "", "", "AR0224", "AR0228", "AR0223"},
+    .refreshCurrencySetOnDestroy = true,
+    .listHandlesAfterGetData = true,
+    // ---- lifecycle, menus, field rules, selection.
+    // ---- end.
+    // ---- save checks, automatic amounts, commands.
+    // ---- end.
+    // ---- list.
+    // ---- end.
 };
 
 inline constexpr SettlementSide kPaymentSide{
-    "clsPayBill",
-    {"AP0225", "AP0226", "AP0227", "", "", "AP0224", "AP0228", "AP0223"},
-    false,
-    false,
+    .className = "clsPayBill",
+    .functionCodes = {"AP0225", "AP0226", "AP0227", "", "", "AP0224", "AP0228", "AP0223"},
+    .refreshCurrencySetOnDestroy = false,
+    .listHandlesAfterGetData = false,
+    // ---- lifecycle, menus, field rules, selection.
+    // ---- end.
+    // ---- save checks, automatic amounts, commands.
+    // ---- end.
+    // ---- list.
+    // ---- end.
 };
 
 }  // namespace qorarap
