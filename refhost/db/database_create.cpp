@@ -3,7 +3,9 @@
 
 #include <sqlite3.h>
 
+#include <algorithm>
 #include <cstdio>
+#include <filesystem>
 #include <fstream>
 #include <map>
 #include <mutex>
@@ -39,6 +41,19 @@ void RunScript(sqlite3* db, const std::string& name) {
   }
 }
 
+// demo.sql, then every demo_*.sql of the folder in name order: each family of records the
+// demo company holds for one kind of document is added in a file of its own.
+std::vector<std::string> DemoScripts() {
+  std::vector<std::string> names;
+  for (const auto& entry : std::filesystem::directory_iterator(Database::ScriptDirectory())) {
+    const std::string name = entry.path().filename().string();
+    if (name.rfind("demo_", 0) == 0 && entry.path().extension() == ".sql") names.push_back(name);
+  }
+  std::sort(names.begin(), names.end());
+  names.insert(names.begin(), "demo.sql");
+  return names;
+}
+
 // The bytes of a database holding the schema (and the demo company).
 std::vector<unsigned char> BuildImage(bool withDemo) {
   sqlite3* db = nullptr;
@@ -46,7 +61,9 @@ std::vector<unsigned char> BuildImage(bool withDemo) {
   std::vector<unsigned char> image;
   try {
     RunScript(db, "schema.sql");
-    if (withDemo) RunScript(db, "demo.sql");
+    if (withDemo) {
+      for (const std::string& name : DemoScripts()) RunScript(db, name);
+    }
     sqlite3_int64 size = 0;
     unsigned char* bytes = sqlite3_serialize(db, "main", &size, 0);
     if (!bytes) RaiseSqlError("Cannot copy the new database.", "");
