@@ -95,6 +95,12 @@ int main(int argc, char** argv) {
     std::cerr << "qorhost: " << failure.what() << '\n';
     return 1;
   }
-  std::cerr << qorhost::kUsage;
+  bool known = command == "run" || command == "demo" || command == "help" || command == "--help" ||
+               command == "-h";
+  if (known) {
+    std::cerr << "qorhost " << command << ": takes no arguments\n" << qorhost::kUsage;
+  } else {
+    std::cerr << "qorhost: unknown command \"" << command << "\"\n" << qorhost::kUsage;
+  }
   return kUsageError;
 }

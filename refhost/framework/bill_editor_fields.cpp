@@ -342,6 +342,7 @@ int32_t BillFieldStore::AddRow(int32_t page) {
     qor::RaiseError(qor::kErrSubscript, "BillEvent", "单据没有第 " + std::to_string(page) + " 页");
   HostDictionaryPtr row = NewRow(page);
   rows->Add(Variant(row));
+  m_RowsChanged = true;
   for (const TemplateField& f : m_Template.Fields()) {
     if (f.page == page && f.IsBaseData()) FillDisplay(f, *DictionaryOf(row->Item(f.key)));
   }
@@ -352,6 +353,7 @@ void BillFieldStore::DeleteRow(int32_t page, int32_t row) {
   qor::HostVectorPtr rows = EntryPage(page);
   if (!rows) qor::RaiseError(qor::kErrSubscript, "BillEvent");
   rows->Remove(row);
+  m_RowsChanged = true;
   // Cell locks follow their rows.
   std::map<std::pair<int32_t, std::string>, bool> moved;
   for (const auto& [cell, lock] : m_CellLocks) {
@@ -364,6 +366,7 @@ void BillFieldStore::DeleteRow(int32_t page, int32_t row) {
 void BillFieldStore::ClearRows(int32_t page) {
   qor::HostVectorPtr rows = EntryPage(page);
   if (!rows) return;
+  if (rows->Count() > 0) m_RowsChanged = true;
   rows->Clear();
   m_CellLocks.clear();
 }
@@ -472,6 +475,7 @@ int32_t BillFieldStore::EditDecimals(std::string_view key) const {
 // ---- save support ----
 
 void BillFieldStore::ClearModifyFlags() {
+  m_RowsChanged = false;
   auto clear = [](const HostDictionary& fields) {
     for (const auto& [key, item] : fields.Items()) {
       if (HostDictionaryPtr data = DictionaryOf(item)) data->SetItem("FModify", 0);
@@ -483,6 +487,26 @@ void BillFieldStore::ClearModifyFlags() {
       if (HostDictionaryPtr fields = DictionaryOf(rows->Item(row))) clear(*fields);
     }
   }
+}
+
+bool BillFieldStore::IsModified(std::string_view key, int32_t row) const {
+  HostDictionaryPtr data = RequireData(key, row);
+  Variant flag = data->Item("FModify");
+  return qor::IsNumeric(flag) && qor::CDbl(flag) != 0;
+}
+
+bool BillFieldStore::IsModified() const {
+  if (m_RowsChanged) return true;
+  for (const TemplateField& f : m_Template.Fields()) {
+    if (f.page == kHeaderPage) {
+      if (IsModified(f.key, 0)) return true;
+      continue;
+    }
+    for (int32_t row = 1; row <= RowCount(f.page); ++row) {
+      if (Data(f.key, row) && IsModified(f.key, row)) return true;
+    }
+  }
+  return false;
 }
 
 HostDictionaryPtr BillFieldStore::HeaderValues() const {

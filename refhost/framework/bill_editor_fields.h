@@ -88,6 +88,10 @@ class BillFieldStore {
   int32_t EditDecimals(std::string_view key) const;
 
   void ClearModifyFlags();
+  // The modify flag of a field at the row, and of the bill as a whole (a
+  // field changed, or a row added or deleted, since the last load or save).
+  bool IsModified(std::string_view key, int32_t row) const;
+  bool IsModified() const;
   // The header values (key -> stored value), as a save writes them.
   qor::HostDictionaryPtr HeaderValues() const;
 
@@ -123,6 +127,7 @@ class BillFieldStore {
   std::map<std::string, int32_t> m_EditDecimals;                // by upper-case key
   std::map<const qor::HostDictionary*, CellDecimals> m_CellDecimals;
   std::map<const qor::HostDictionary*, CellText> m_Texts;
+  bool m_RowsChanged = false;
 };
 
 }  // namespace refhost

@@ -423,7 +423,16 @@ void BillEditorWindow::DeleteRow(int32_t row) {
 void BillEditorWindow::Click(const std::string& key) {
   m_LastError.reset();
   m_SelectionOpened = false;
-  qor::ToolPtr tool = ReachableEditorTool(m_Editor->Toolbar(), key);
+  PressTool(ReachableEditorTool(m_Editor->Toolbar(), key));
+}
+
+void BillEditorWindow::Press(const std::string& key) {
+  m_LastError.reset();
+  m_SelectionOpened = false;
+  PressTool(ShortcutEditorTool(m_Editor->Toolbar(), key));
+}
+
+void BillEditorWindow::PressTool(const qor::ToolPtr& tool) {
   bool cancel = false;
   bool ok = m_Editor->Raise("MenuBarClick(" + TraceArg(tool->m_Name) + ", False)",
                             [&](qor::BillEventSink& s) { s.MenuBarClick(tool, cancel); });
@@ -607,6 +616,12 @@ void BillEditorWindow::OpenSelection(int32_t selBillType) {
     rows.push_back(std::move(row));
   }
   m_Offered = offered;
+  // `all` picks every line offered: none offered closes the window as
+  // without a choice.
+  if (!picks.empty() && picks.front().all) {
+    picks.clear();
+    for (const Pick& line : offered) picks.push_back(line);
+  }
   if (picks.empty()) {
     Trace(m_Session, "  host: the selection window closed without a choice");
     return;

@@ -41,6 +41,7 @@ class BillEditorWindow : public Window, private BillEditorActions {
   void AddRow() override;
   void DeleteRow(int32_t row) override;
   void Click(const std::string& tool) override;
+  void Press(const std::string& tool) override;
   void Select(const std::string& tool, const std::vector<Pick>& picks) override;
   void Close() override;
 
@@ -51,6 +52,12 @@ class BillEditorWindow : public Window, private BillEditorActions {
   std::string StatusText(int32_t panel) override;
   qor::ToolbarControl& Toolbar() override { return m_Editor->Toolbar(); }
   std::vector<Pick> LastOffered() override;
+  // bill_editor_checks.cpp
+  bool IsModified(const std::string& field, int32_t row) override;
+  bool IsColumnVisible(const std::string& field) override;
+  int32_t ShownDecimals(const std::string& field, int32_t row) override;
+  int32_t EditDecimals(const std::string& field) override;
+  std::optional<std::pair<std::string, int32_t>> ActiveCell() override;
 
   BillEditorEvent& Editor() { return *m_Editor; }
 
@@ -76,6 +83,8 @@ class BillEditorWindow : public Window, private BillEditorActions {
   // The host's own action for a tool the plug-in did not cancel; true when
   // it closed the window (nothing of the window may be touched then).
   bool HostAction(const qor::ToolPtr& tool);
+  // MenuBarClick for a tool the user could press, then the host's action.
+  void PressTool(const qor::ToolPtr& tool);
   bool CloseSelf();
   void DeleteStoredBill();
   void FillSelectedLines(const SelectTemplate& selection, qor::Recordset& lines);

@@ -29,6 +29,7 @@ qor::ToolbarControlPtr BuildToolbar(const std::vector<ToolDef>& tools,
   for (const ToolDef& def : tools) AddTool(*bar, def, firstId);
   auto inToolSet = [&bar](std::string_view key) { return bar->Tools().Item(key); };
   for (const BandDef& def : bands) AddBand(*bar, def, inToolSet);
+  bar->SyncToolSet();
   return bar;
 }
 

@@ -24,6 +24,16 @@ void Echo(std::ostream& out, const Command& command, const RunOptions& options) 
 
 }  // namespace
 
+std::string ShortenCommand(const std::string& text, size_t limit) {
+  // Cut at a character boundary: a UTF-8 continuation byte never starts one.
+  size_t characters = 0;
+  for (size_t i = 0; i < text.size(); ++i) {
+    if ((static_cast<unsigned char>(text[i]) & 0xC0) == 0x80) continue;
+    if (++characters > limit) return text.substr(0, i) + "...";
+  }
+  return text;
+}
+
 Runner::Runner(std::ostream& out, RunOptions options)
     : m_Out(out), m_Options(options), m_Templates(std::make_unique<DatabaseTemplates>()) {}
 
@@ -61,7 +71,8 @@ ScenarioResult Runner::RunScenario(const ScenarioFile& file, const Scenario& sce
   const Command* current = nullptr;
   auto failedAt = [&](std::string found) {
     int line = current ? current->line : scenario.line;
-    std::string doing = current ? current->text : "scenario " + scenario.name;
+    std::string doing =
+        ShortenCommand(current ? current->text : "scenario " + scenario.name, kShownCommandLength);
     return Failed(file.path, scenario.name, line, doing, std::move(found));
   };
   ScenarioResult result;

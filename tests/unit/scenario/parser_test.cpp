@@ -49,7 +49,8 @@ TEST(ParseCommand, OpenRefusesUnknownWindowsAndWrongForms) {
   EXPECT_EQ(ErrorOf("open invoice new").Found(), "\"invoice\"");
   EXPECT_EQ(ErrorOf("open type-card").Found(), "\"type-card\"");
   EXPECT_EQ(ErrorOf("open receipt").Found(), "1 argument");
-  EXPECT_EQ(ErrorOf("open receipt-list new").Found(), "2 arguments");
+  EXPECT_EQ(ErrorOf("open receipt-list new").Found(), "\"new\"");
+  EXPECT_EQ(ErrorOf("open type-tree pick").Found(), "2 arguments");
   EXPECT_EQ(ErrorOf("open receipt new view").Found(), "3 arguments");
   EXPECT_EQ(ErrorOf("open receipt 5 edit").Found(), "\"edit\"");
   EXPECT_EQ(ErrorOf("open receipt five").Found(), "\"five\"");
@@ -165,9 +166,9 @@ TEST(ParseCommand, SetupAndAnswers) {
 }
 
 TEST(ParseCommand, UnknownCommandsAndArgumentCounts) {
-  ParseError unknown = ErrorOf("press mnuSave", 11);
+  ParseError unknown = ErrorOf("push mnuSave", 11);
   EXPECT_EQ(unknown.Line(), 11);
-  EXPECT_EQ(unknown.Found(), "\"press\"");
+  EXPECT_EQ(unknown.Found(), "\"push\"");
   EXPECT_EQ(ErrorOf("expect colour red").Found(), "expect \"colour\"");
   EXPECT_EQ(ErrorOf("expect").Found(), "nothing after expect");
   EXPECT_EQ(ErrorOf("close now").Found(), "1 argument");
