@@ -1,6 +1,5 @@
 #include "refhost/framework/bill_editor_toolbar.h"
 
-#include <algorithm>
 #include <vector>
 
 #include "core/vb.h"
@@ -249,19 +248,6 @@ qor::ToolPtr ReachableEditorTool(const qor::ToolbarControl& bar, const std::stri
     throw ScenarioError("tool " + key + " is hidden or disabled");
   }
   return master ? master : copy;
-}
-
-qor::ToolPtr ShortcutEditorTool(const qor::ToolbarControl& bar, const std::string& key) {
-  std::vector<qor::ToolPtr> copies = bar.FindAll(key);
-  if (copies.empty()) throw ScenarioError("unknown tool " + key);
-  // The tool set's copy decides; a tool only in bands is enabled when one
-  // of its copies is.
-  qor::ToolPtr master = bar.Tools().Find(key);
-  bool enabled = master ? master->m_Enabled
-                        : std::any_of(copies.begin(), copies.end(),
-                                      [](const qor::ToolPtr& copy) { return copy->m_Enabled; });
-  if (!enabled) throw ScenarioError("tool " + key + " is disabled");
-  return master ? master : copies.front();
 }
 
 bool IsEditorToolAvailable(const qor::ToolbarControl& bar, const std::string& key) {

@@ -20,10 +20,6 @@ qor::ToolbarControlPtr BuildEditorToolbar(const std::string& kind);
 // key is unknown or the tool cannot be reached.
 qor::ToolPtr ReachableEditorTool(const qor::ToolbarControl& bar, const std::string& key);
 
-// A tool pressed through its keyboard shortcut: it must exist and be
-// enabled (the tool-set copy when there is one), visible or not.
-qor::ToolPtr ShortcutEditorTool(const qor::ToolbarControl& bar, const std::string& key);
-
 // True when the tool can be pressed (as ReachableEditorTool, without errors).
 bool IsEditorToolAvailable(const qor::ToolbarControl& bar, const std::string& key);
 

@@ -11,6 +11,7 @@
 #include "refhost/framework/bill_editor_formula.h"
 #include "refhost/framework/bill_editor_toolbar.h"
 #include "refhost/framework/plugin_call.h"
+#include "refhost/framework/toolbar_layout.h"
 #include "refhost/session.h"
 
 namespace refhost {
@@ -429,7 +430,7 @@ void BillEditorWindow::Click(const std::string& key) {
 void BillEditorWindow::Press(const std::string& key) {
   m_LastError.reset();
   m_SelectionOpened = false;
-  PressTool(ShortcutEditorTool(m_Editor->Toolbar(), key));
+  PressTool(ShortcutTool(m_Editor->Toolbar(), key));
 }
 
 void BillEditorWindow::PressTool(const qor::ToolPtr& tool) {

@@ -7,6 +7,7 @@
 #include "core/vb.h"
 #include "refhost/db/database.h"
 #include "refhost/framework/plugin_call.h"
+#include "refhost/framework/toolbar_layout.h"
 #include "refhost/framework/view_toolbars.h"
 #include "refhost/framework/view_windows.h"
 #include "refhost/session.h"
@@ -273,7 +274,16 @@ void ListWindow::SelectRows(const std::vector<std::string>& billNumbers) {
 void ListWindow::Click(const std::string& tool) {
   m_LastError.reset();
   m_LastClickCancelled.reset();
-  qor::ToolPtr pressed = ClickableTool(*m_Bar, tool);
+  PressTool(ClickableTool(*m_Bar, tool));
+}
+
+void ListWindow::Press(const std::string& tool) {
+  m_LastError.reset();
+  m_LastClickCancelled.reset();
+  PressTool(ShortcutTool(*m_Bar, tool));
+}
+
+void ListWindow::PressTool(const qor::ToolPtr& pressed) {
   bool cancel = false;
   bool handled =
       CallPlugin(*this, "ListEvents.MenuBarClick(" + TraceArg(pressed->m_Name) + ", False)", [&] {
