@@ -4,6 +4,7 @@
 #include <cstdio>
 
 #include "core/vb.h"
+#include "refhost/framework/typed_value.h"
 
 namespace refhost {
 
@@ -264,48 +265,46 @@ void BillFieldStore::Write(std::string_view key, int32_t row, const Variant& val
   if (field.IsBaseData()) FillDisplay(field, *data);
 }
 
-bool BillFieldStore::ParseInput(const TemplateField& field, const std::string& text,
-                                Variant& value) {
+TypedVerdict BillFieldStore::ParseInput(const TemplateField& field, const std::string& text,
+                                        Variant& value) {
   std::string trimmed = qor::Trim(text);
   if (field.IsBaseData()) {
     if (trimmed.empty() || trimmed == "0") {
       value = Variant("");
-      return true;
+      return TypedVerdict::Accepted;
     }
-    if (!qor::IsNumericText(trimmed)) return false;
+    TypedNumber id = ReadTypedId(trimmed);
+    if (id.verdict != TypedVerdict::Accepted) return id.verdict;
     std::string userFilter;
     if (HostDictionaryPtr info = Info(field.key)) userFilter = qor::StrOf(info->Item("FFilter"));
     std::optional<BaseDataLookup::Item> item =
-        m_Lookup.Pickable(field, qor::CLng(Variant(trimmed)), userFilter);
-    if (!item) return false;
+        m_Lookup.Pickable(field, static_cast<int32_t>(id.value), userFilter);
+    if (!item) return TypedVerdict::NotANumber;
     value = Variant(item->id);
-    return true;
+    return TypedVerdict::Accepted;
   }
   if (field.IsNumber()) {
-    if (trimmed.empty()) {
-      value = Variant(0.0);
-      return true;
-    }
-    if (!qor::IsNumericText(trimmed)) return false;
-    value = Variant(qor::Val(trimmed));
-    return true;
+    TypedNumber number = ReadTypedNumber(trimmed);
+    if (number.verdict == TypedVerdict::Accepted) value = Variant(number.value);
+    return number.verdict;
   }
   if (field.IsDate()) {
     double date = 0;
     if (trimmed.empty()) {
       value = Variant("");
-      return true;
+      return TypedVerdict::Accepted;
     }
-    if (!qor::ParseDate(trimmed, date)) return false;
+    if (!qor::ParseDate(trimmed, date)) return TypedVerdict::NotANumber;
     value = Variant::Date(date);
-    return true;
+    return TypedVerdict::Accepted;
   }
   if (field.ctlType == 8 && !trimmed.empty() && qor::IsNumericText(trimmed)) {
-    value = NumberOf(qor::Val(trimmed));
-    return true;
+    TypedNumber number = ReadTypedNumber(trimmed);
+    if (number.verdict == TypedVerdict::Accepted) value = NumberOf(number.value);
+    return number.verdict;
   }
   value = Variant(text);
-  return true;
+  return TypedVerdict::Accepted;
 }
 
 Variant BillFieldStore::Normalize(const TemplateField& field, const Variant& value) const {
@@ -428,10 +427,7 @@ std::string BillFieldStore::FormatValue(const TemplateField& field, const Varian
   if (value.IsNull() || value.IsEmpty()) return "";
   if (field.IsNumber()) {
     if (IsBlank(value) || !qor::IsNumeric(value)) return qor::StrOf(value);
-    char buffer[64];
-    std::snprintf(buffer, sizeof buffer, "%.*f", std::max(0, std::min(decimals, 15)),
-                  qor::CDbl(value));
-    return buffer;
+    return FormatShownNumber(value, decimals);
   }
   if (field.IsDate() && value.IsDate()) return qor::FormatDate(value.DoubleValue());
   if (value.IsObject()) return "";

@@ -12,6 +12,7 @@
 #include "refhost/framework/bill_editor_toolbar.h"
 #include "refhost/framework/plugin_call.h"
 #include "refhost/framework/toolbar_layout.h"
+#include "refhost/framework/typed_value.h"
 #include "refhost/session.h"
 
 namespace refhost {
@@ -26,6 +27,7 @@ constexpr int32_t kEntryPage = 2;
 constexpr int32_t kModifyLockType = 21;
 constexpr int32_t kModifyLockMode = 3;
 constexpr int32_t kStopIcon = 16;
+constexpr int32_t kExclamationIcon = 48;
 constexpr const char* kTitle = "青岚提示";
 
 // The bill editors the host offers: window kind, plug-in class and the
@@ -76,15 +78,6 @@ bool IsSelectionTool(const std::string& key) {
 double NumberOf(const Variant& value) {
   if (value.IsNull() || value.IsEmpty()) return 0;
   return qor::IsNumeric(value) ? qor::CDbl(value) : qor::Val(value);
-}
-
-// Half away from zero at the field's decimals (a result that is a binary
-// hair below the half still rounds up).
-double RoundTo(double value, int32_t decimals) {
-  double scale = std::pow(10.0, std::max(0, std::min(decimals, 12)));
-  double scaled = value * scale;
-  scaled += std::copysign(1e-9 * std::max(1.0, std::fabs(scaled)), scaled);
-  return std::round(scaled) / scale;
 }
 
 struct SavedFieldData {
@@ -282,8 +275,13 @@ void BillEditorWindow::SetField(const std::string& name, int32_t row, const std:
       "BeginEdit(" + key + ", " + std::to_string(col) + ", " + std::to_string(eventRow) + ")",
       [&](qor::BillEventSink& s) { s.BeginEdit(info, col, eventRow); });
   Variant value;
-  if (!store.ParseInput(*cell.field, text, value)) {
+  TypedVerdict verdict = store.ParseInput(*cell.field, text, value);
+  if (verdict != TypedVerdict::Accepted) {
     Trace(m_Session, "  refused: \"" + text + "\" does not fit " + key);
+    if (verdict == TypedVerdict::OutOfRange) {
+      qor::CurrentPlatform().MsgBox(OutOfRangeMessage(cell.field->caption, qor::Trim(text)),
+                                    kExclamationIcon, kTitle);
+    }
     return;
   }
   HostDictionaryPtr data = store.Data(key, cell.row);
@@ -371,8 +369,16 @@ void BillEditorWindow::RunFormula(const TemplateField& trigger, int32_t row,
     Trace(m_Session, "  formula " + action.parameters + " left " + target->key + " unchanged");
     return;
   }
-  double value =
-      target->IsNumber() ? RoundTo(*result, store.Decimals(target->key, targetRow)) : *result;
+  if (!IsStorableAmount(*result)) {
+    // Never store an infinite or overflowing result: the user is told.
+    Trace(m_Session, "  formula " + action.parameters + " out of range");
+    qor::CurrentPlatform().MsgBox(FormulaOutOfRangeMessage(target->caption), kExclamationIcon,
+                                  kTitle);
+    return;
+  }
+  double value = target->IsNumber()
+                     ? RoundToDecimals(*result, store.Decimals(target->key, targetRow))
+                     : *result;
   store.Write(target->key, targetRow, Variant(value), true);
 }
 
