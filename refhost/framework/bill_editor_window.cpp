@@ -121,6 +121,7 @@ BillEditorWindow::~BillEditorWindow() {
 void BillEditorWindow::Start(std::shared_ptr<qor::PluginClass> plugin, const std::string& className,
                              int32_t editMode, int32_t billId, const std::string& parentNumber) {
   m_ParentNumber = parentNumber;
+  m_OwnsPlugin = !plugin;
   if (plugin) {
     m_Plugin = std::move(plugin);
   } else {
@@ -206,6 +207,7 @@ void BillEditorWindow::NewBill() {
   context.today = m_Session.Run().Today();
   context.userId = m_Session.UserId();
   context.number = editor.Storage().NextNumber();
+  m_ProposedNumber = context.number;
   editor.Store().SetDefaults(context);
   // Rows of an entry with a key field come from the source selection; an
   // entry without one starts with a blank row to type into.
@@ -528,10 +530,11 @@ bool BillEditorWindow::SaveBill() {
   bool isNew = editor.BillId() <= 0;
   int32_t billId = 0;
   try {
+    if (isNew) ClaimBillNumber();
     billId = editor.Storage().Write(editor.Store(), editor.BillId());
   } catch (const qor::VbError& error) {
     HostDictionaryPtr values = editor.Store().HeaderValues();
-    std::string message = "单据保存失败：" + error.Description();
+    std::string message = "单据保存失败：" + SaveFailureText(error);
     bool cancelMessage = false;
     editor.Raise("SaveBillFailed(dctData, " + TraceArg(message) + ", False)",
                  [&](qor::BillEventSink& s) { s.SaveBillFailed(values, message, cancelMessage); });
@@ -695,10 +698,10 @@ void BillEditorWindow::Close() {
   if (m_Closed) return;
   m_Closed = true;
   m_Editor->Detach();
-  // The plug-in object ends here (its terminator runs) unless another
+  // The plug-in object ends here (its terminate step runs) unless another
   // window shares it (the type tree of a type card); no event reaches it
   // from this editor any more.
-  CallPlugin(*this, "", [&] { m_Plugin.reset(); });
+  DropPlugin(*this, m_Plugin, m_OwnsPlugin);
   m_Editor->DropSinks();
 }
 

@@ -74,6 +74,9 @@ class BillEditorWindow : public Window, private BillEditorActions {
   void OpenSelection(int32_t selBillType) override;
 
   void NewBill();
+  // bill_editor_numbers.cpp: a new bill keeps a free number at its save.
+  void ClaimBillNumber();
+  std::string SaveFailureText(const qor::VbError& error) const;
   void TakeModifyLock(int32_t billId);
   void ReportHostError(const qor::VbError& error);
   Cell ResolveCell(const std::string& field, int32_t row);
@@ -96,7 +99,9 @@ class BillEditorWindow : public Window, private BillEditorActions {
   std::shared_ptr<BillEditorEvent> m_Editor;
   std::string m_ModifyCode;
   std::shared_ptr<qor::PluginClass> m_Plugin;
+  bool m_OwnsPlugin = true;  // false when the window shows another's (the type card)
   std::string m_ParentNumber;
+  std::string m_ProposedNumber;  // the number the host proposed for the new bill
   int32_t m_LockedBillId = 0;
   bool m_Closed = false;
   // The source-selection window: the picks of the running "select", whether

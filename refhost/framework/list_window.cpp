@@ -312,7 +312,7 @@ void ListWindow::ViewFirstSelected() {
 
 void ListWindow::Close() {
   std::weak_ptr<qor::PluginClass> plugin = m_Plugin;
-  CallPlugin(*this, "", [&] { m_Plugin.reset(); });
+  DropPlugin(*this, m_Plugin, true);
   // A handler object that holds its class keeps it alive through the list
   // object; dropping the subscribers ends that.
   if (!plugin.expired()) CallPlugin(*this, "", [&] { m_Events->DropSinks(); });

@@ -170,7 +170,7 @@ void BaseDataWindow::Focus(const std::string& control) {
 
 void BaseDataWindow::Close() {
   std::weak_ptr<qor::PluginClass> plugin = m_Plugin;
-  CallPlugin(*this, "", [&] { m_Plugin.reset(); });
+  DropPlugin(*this, m_Plugin, true);
   // A handler object that holds its class keeps it alive through the
   // base-data object; dropping the subscribers ends that.
   if (!plugin.expired()) CallPlugin(*this, "", [&] { m_Events->DropSinks(); });

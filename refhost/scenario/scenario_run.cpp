@@ -211,7 +211,8 @@ void ScenarioRun::OpenWindow(const Command& command) {
 
 void ScenarioRun::CloseWindow() {
   m_Current->lastError.reset();
-  Current().CloseCurrent();
+  // What the terminate step raised is the close's error (`expect error`).
+  m_Current->lastError = Current().CloseCurrent();
 }
 
 }  // namespace refhost::scenario

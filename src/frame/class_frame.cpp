@@ -21,13 +21,4 @@ void ReleaseUserRecordLocks(const std::string& funcCode, int32_t& recordId) {
   mutex->BatchCommitTask(props, qor::As<qor::HostVector>(handles.ObjectValue()));
 }
 
-void ReportTerminatorError(const qor::VbError& error) noexcept {
-  if (!qor::HasPlatform()) return;
-  try {
-    qor::CurrentPlatform().MsgBox(error.Description(), 16, error.Source());
-  } catch (const qor::VbError&) {
-    // Nothing is left to tell it to.
-  }
-}
-
 }  // namespace qorarap

@@ -17,9 +17,4 @@ qor::RecordsetPtr ReadAllInOutTypes();
 // for the record (the id goes to the lock component by reference).
 void ReleaseUserRecordLocks(const std::string& funcCode, int32_t& recordId);
 
-// A destructor cannot pass an error to the host, so a run-time error of a
-// terminator is shown the way the host shows a handler's error: a message box
-// with the description, buttons 16 and the error's source as title.
-void ReportTerminatorError(const qor::VbError& error) noexcept;
-
 }  // namespace qorarap

@@ -58,13 +58,7 @@ class clsRPInOutType::BillSink final : public qor::BillEventSink {
 
 clsRPInOutType::clsRPInOutType() : m_rsInOutType(ReadAllInOutTypes()) {}
 
-clsRPInOutType::~clsRPInOutType() {
-  try {
-    Terminate();
-  } catch (const qor::VbError& error) {
-    ReportTerminatorError(error);
-  }
-}
+clsRPInOutType::~clsRPInOutType() { TerminateQuietly(); }
 
 void clsRPInOutType::Show(const qor::ObjectPtr& oBillInterface) {
   if (BindWhenTypeIs(m_BillInterface, oBillInterface, "BillEvent",
@@ -81,7 +75,7 @@ std::string clsRPInOutType::GetFunctionCode(int32_t kind) const {
 
 // Gives back what the user still holds for the type on the card, then lets
 // go of the host's objects.
-void clsRPInOutType::Terminate() {
+void clsRPInOutType::OnTerminate() {
   if (m_lBillID > 0) ReleaseUserRecordLocks(GetFunctionCode(kFuncKindModify), m_lBillID);
   if (m_lFuncHandle != 0) ReleaseFunc(m_lFuncHandle);
   m_BaseInterface.Reset();

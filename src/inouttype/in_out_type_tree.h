@@ -32,7 +32,7 @@ class clsRPInOutType : public qor::PluginClass {
                                                 "",       "pu0551", "pu0553", "pu0550"};
 
   std::string GetFunctionCode(int32_t kind) const;
-  void Terminate();
+  void OnTerminate() override;
 
   // Type tree events.
   void m_BaseInterface_AfterGetData();

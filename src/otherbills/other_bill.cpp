@@ -66,13 +66,7 @@ class OtherBill::ListSink final : public qor::ListEventSink {
 OtherBill::OtherBill(const OtherBillSide& side)
     : m_Side(side), m_rsInOutType(ReadAllInOutTypes()) {}
 
-OtherBill::~OtherBill() {
-  try {
-    Terminate();
-  } catch (const qor::VbError& error) {
-    ReportTerminatorError(error);
-  }
-}
+OtherBill::~OtherBill() { TerminateQuietly(); }
 
 void OtherBill::Show(const qor::ObjectPtr& oBillInterface) {
   if (BindWhenTypeIs(m_BillInterface, oBillInterface, "BillEvent",
@@ -88,7 +82,7 @@ std::string OtherBill::GetFunctionCode(int32_t kind) const {
 
 // Gives back what the user still holds for the bill, then lets go of the
 // host's objects.
-void OtherBill::Terminate() {
+void OtherBill::OnTerminate() {
   if (m_lBillID > 0) ReleaseUserRecordLocks(GetFunctionCode(kFuncKindModify), m_lBillID);
   if (m_lFuncHandle != 0) ReleaseFunc(m_lFuncHandle);
   m_BillInterface.Reset();

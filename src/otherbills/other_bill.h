@@ -32,7 +32,7 @@ class OtherBill : public qor::PluginClass {
   class ListSink;
 
   std::string GetFunctionCode(int32_t kind) const;
-  void Terminate();
+  void OnTerminate() override;
 
   // ---- Bill editor: lifecycle, field rules, save check and credit control.
   void m_BillInterface_AfterLoadBill();

@@ -108,13 +108,7 @@ class SettlementBill::ListSinkWithGetData final : public SettlementBill::ListSin
 
 SettlementBill::SettlementBill(const SettlementSide& side) : m_Side(side) {}
 
-SettlementBill::~SettlementBill() {
-  try {
-    Terminate();
-  } catch (const qor::VbError& error) {
-    ReportTerminatorError(error);
-  }
-}
+SettlementBill::~SettlementBill() { TerminateQuietly(); }
 
 void SettlementBill::Show(const qor::ObjectPtr& oBillInterface) {
   if (BindWhenTypeIs(m_BillInterface, oBillInterface, "BillEvent",
@@ -137,7 +131,7 @@ std::string SettlementBill::GetFunctionCode(int32_t kind) const {
 
 // Gives back what the user still holds for the bill, then lets go of the
 // host's objects.
-void SettlementBill::Terminate() {
+void SettlementBill::OnTerminate() {
   if (m_lBillID > 0) ReleaseUserRecordLocks(GetFunctionCode(kFuncKindModify), m_lBillID);
   auto glData = GetGLData();
   glData->SetDeleteOptions(false);

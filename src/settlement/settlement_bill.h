@@ -33,7 +33,7 @@ class SettlementBill : public qor::PluginClass {
 
   std::shared_ptr<qor::ListEventSink> MakeListSink();
   std::string GetFunctionCode(int32_t kind) const;
-  void Terminate();
+  void OnTerminate() override;
 
   // ---- Bill editor: lifecycle, menus and toolbar, field rules, source selection.
   void m_BillInterface_AfterDoAction(const qor::HostDictionaryPtr& dct,
