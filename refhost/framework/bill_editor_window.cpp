@@ -148,7 +148,8 @@ void BillEditorWindow::TakeModifyLock(int32_t billId) {
   bool success = false;
   try {
     auto mutex = qor::CreateDirect<qor::NetControlMutex>("QORNetControl.Mutex");
-    std::string machine = qor::Trim(qor::CurrentPlatform().ComputerName().substr(0, 40));
+    // 40 characters of the machine name (a Chinese name stays whole characters).
+    std::string machine = qor::Trim(qor::LeftChars(qor::CurrentPlatform().ComputerName(), 40));
     Variant handle = mutex->TaskExec(m_Session.PropsString(), kModifyLockType, m_ModifyCode,
                                      machine, kModifyLockMode, 0, 0, Variant(billId));
     success = qor::IsNumeric(handle) && qor::CLng(handle) >= 1;
@@ -546,8 +547,11 @@ bool BillEditorWindow::SaveBill() {
   editor.SetBillId(billId);
   editor.Store().ClearModifyFlags();
   if (isNew) {
+    // As the product does after the first save of a new bill: the bill is
+    // read back as a stored bill open for change (modify lock, load events),
+    // so that the plug-in knows its id.
     editor.SetEditMode(2);
-    TakeModifyLock(billId);
+    LoadBill(billId);
   }
   m_LastSaved = true;
   bool afterCancel = false;

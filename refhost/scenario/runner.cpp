@@ -1,5 +1,6 @@
 #include "refhost/scenario/runner.h"
 
+#include "core/vb.h"
 #include "refhost/scenario/database_templates.h"
 #include "refhost/scenario/parser.h"
 #include "refhost/scenario/scenario_run.h"
@@ -25,13 +26,8 @@ void Echo(std::ostream& out, const Command& command, const RunOptions& options) 
 }  // namespace
 
 std::string ShortenCommand(const std::string& text, size_t limit) {
-  // Cut at a character boundary: a UTF-8 continuation byte never starts one.
-  size_t characters = 0;
-  for (size_t i = 0; i < text.size(); ++i) {
-    if ((static_cast<unsigned char>(text[i]) & 0xC0) == 0x80) continue;
-    if (++characters > limit) return text.substr(0, i) + "...";
-  }
-  return text;
+  std::string cut = qor::LeftChars(text, limit);
+  return cut.size() < text.size() ? cut + "..." : text;
 }
 
 Runner::Runner(std::ostream& out, RunOptions options)

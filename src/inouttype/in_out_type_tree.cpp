@@ -1,6 +1,7 @@
 #include "inouttype/in_out_type_tree.h"
 
 #include "frame/class_frame.h"
+#include "frame/login_context.h"
 #include "frame/net_control.h"
 #include "frame/show_binding.h"
 
@@ -61,6 +62,7 @@ clsRPInOutType::clsRPInOutType() : m_rsInOutType(ReadAllInOutTypes()) {}
 clsRPInOutType::~clsRPInOutType() { TerminateQuietly(); }
 
 void clsRPInOutType::Show(const qor::ObjectPtr& oBillInterface) {
+  if (m_sOpenerProps.empty()) m_sOpenerProps = GetPropsString();
   if (BindWhenTypeIs(m_BillInterface, oBillInterface, "BillEvent",
                      std::make_shared<BillSink>(*this))) {
     return;
@@ -76,7 +78,8 @@ std::string clsRPInOutType::GetFunctionCode(int32_t kind) const {
 // Gives back what the user still holds for the type on the card, then lets
 // go of the host's objects.
 void clsRPInOutType::OnTerminate() {
-  if (m_lBillID > 0) ReleaseUserRecordLocks(GetFunctionCode(kFuncKindModify), m_lBillID);
+  if (m_lBillID > 0)
+    ReleaseUserRecordLocks(GetFunctionCode(kFuncKindModify), m_lBillID, m_sOpenerProps);
   if (m_lFuncHandle != 0) ReleaseFunc(m_lFuncHandle);
   m_BaseInterface.Reset();
   m_BillInterface.Reset();

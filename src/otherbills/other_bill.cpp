@@ -1,6 +1,7 @@
 #include "otherbills/other_bill.h"
 
 #include "frame/class_frame.h"
+#include "frame/login_context.h"
 #include "frame/net_control.h"
 #include "frame/show_binding.h"
 
@@ -69,6 +70,7 @@ OtherBill::OtherBill(const OtherBillSide& side)
 OtherBill::~OtherBill() { TerminateQuietly(); }
 
 void OtherBill::Show(const qor::ObjectPtr& oBillInterface) {
+  if (m_sOpenerProps.empty()) m_sOpenerProps = GetPropsString();
   if (BindWhenTypeIs(m_BillInterface, oBillInterface, "BillEvent",
                      std::make_shared<BillSink>(*this))) {
     return;
@@ -83,7 +85,8 @@ std::string OtherBill::GetFunctionCode(int32_t kind) const {
 // Gives back what the user still holds for the bill, then lets go of the
 // host's objects.
 void OtherBill::OnTerminate() {
-  if (m_lBillID > 0) ReleaseUserRecordLocks(GetFunctionCode(kFuncKindModify), m_lBillID);
+  if (m_lBillID > 0)
+    ReleaseUserRecordLocks(GetFunctionCode(kFuncKindModify), m_lBillID, m_sOpenerProps);
   if (m_lFuncHandle != 0) ReleaseFunc(m_lFuncHandle);
   m_BillInterface.Reset();
   m_LstInterface.Reset();

@@ -33,6 +33,9 @@ class OtherBill : public qor::PluginClass {
 
   std::string GetFunctionCode(int32_t kind) const;
   void OnTerminate() override;
+  // The login of the user who opened the window: its locks are released at
+  // the end, whoever is logged in by then.
+  std::string m_sOpenerProps;
 
   // ---- Bill editor: lifecycle, field rules, save check and credit control.
   void m_BillInterface_AfterLoadBill();

@@ -111,6 +111,7 @@ SettlementBill::SettlementBill(const SettlementSide& side) : m_Side(side) {}
 SettlementBill::~SettlementBill() { TerminateQuietly(); }
 
 void SettlementBill::Show(const qor::ObjectPtr& oBillInterface) {
+  if (m_sOpenerProps.empty()) m_sOpenerProps = GetPropsString();
   if (BindWhenTypeIs(m_BillInterface, oBillInterface, "BillEvent",
                      std::make_shared<BillSink>(*this))) {
     return;
@@ -132,7 +133,8 @@ std::string SettlementBill::GetFunctionCode(int32_t kind) const {
 // Gives back what the user still holds for the bill, then lets go of the
 // host's objects.
 void SettlementBill::OnTerminate() {
-  if (m_lBillID > 0) ReleaseUserRecordLocks(GetFunctionCode(kFuncKindModify), m_lBillID);
+  if (m_lBillID > 0)
+    ReleaseUserRecordLocks(GetFunctionCode(kFuncKindModify), m_lBillID, m_sOpenerProps);
   auto glData = GetGLData();
   glData->SetDeleteOptions(false);
   if (m_Side.refreshCurrencySetOnDestroy) glData->GetCurrencySet()->Refresh();

@@ -34,6 +34,9 @@ class SettlementBill : public qor::PluginClass {
   std::shared_ptr<qor::ListEventSink> MakeListSink();
   std::string GetFunctionCode(int32_t kind) const;
   void OnTerminate() override;
+  // The login of the user who opened the window: its locks are released at
+  // the end, whoever is logged in by then.
+  std::string m_sOpenerProps;
 
   // ---- Bill editor: lifecycle, menus and toolbar, field rules, source selection.
   void m_BillInterface_AfterDoAction(const qor::HostDictionaryPtr& dct,
