@@ -327,7 +327,13 @@ void ScenarioRun::CheckStatus(const Command& command) {
 void ScenarioRun::CheckSql(const Command& command) {
   qor::Variant value = std::string();
   OnSession([&] {
-    qor::RecordsetPtr rows = Current().Db().Query(command.name);
+    qor::RecordsetPtr rows;
+    try {
+      rows = Current().Db().QueryReadOnly(command.name);
+    } catch (const qor::VbError& error) {
+      if (error.Description().find("readonly") == std::string::npos) throw;
+      throw ScenarioError("expect sql runs read-only statements only; use sql to change data");
+    }
     if (rows && !rows->IsEOF() && !rows->Columns().empty()) {
       value = rows->Field(rows->Columns().front());
     }

@@ -214,6 +214,8 @@ void ParseOpen(const Reader& reader, Command& command) {
   } else {
     command.target = OpenTarget::ById;
     command.billId = reader.Integer(1, "new, a bill id or no=<billNo>");
+    // No bill has an id below 1: an error of the scenario, as an unknown id.
+    if (command.billId < 1) reader.Fail("a bill id from 1", "\"" + bill + "\"");
   }
   command.editMode = 2;
   if (reader.ArgCount() == 3) {
