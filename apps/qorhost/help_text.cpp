@@ -31,6 +31,7 @@ SETTING UP
 
 WINDOWS
   open <bill> new | open <bill> <billId> | open <bill> no=<billNo>    (edit mode 1 / 2)
+                                 (a bill id below 1, like an unknown one, is an error)
   open <bill> <billId> view | open <bill> no=<billNo> view              (edit mode 0)
   open <list-or-tree>
   open <list> pick                a bill list opened to pick a bill for another window
@@ -96,7 +97,8 @@ COMPARING VALUES (expect field, expect sql, expect voucher, value=)
   differ by less than 1e-9 of the larger magnitude, or by less than 1e-9. Anything else
   compares as exact text with the stored value's text ("1.00" differs from 1). Empty and
   Null read as "", booleans as -1/0 (numbers) or True/False (text), dates as yyyy-mm-dd.
-  expect sql reads the first column of the first row; no row reads as "".
+  expect sql reads the first column of the first row; no row reads as "". It runs read-only:
+  a statement that would write is an error of the scenario (use sql to change data).
 
 CHOICES WHERE THE LANGUAGE IS SILENT
   - A scenario stops at its first failing line. A bad line (unknown command, wrong number
@@ -132,7 +134,10 @@ OUTPUT
   An unknown subcommand (qorhost frob) says so, prints the usage and exits with 2.
   --trace adds, for each scenario, its name, each command as "  <line>: <command>" and,
   indented below it, the events raised to the plug-in, message boxes, answers used and
-  SQL statements.
+  SQL statements (after "  -- " their parameters: texts in single quotes, a quote doubled,
+  backslash, CR, LF and tab written \\ \r \n \t).
+  The scenario databases live in a private temporary folder, removed at the end, and also
+  when qorhost is interrupted (SIGINT, SIGTERM, SIGHUP) or its output pipe closes.
 )";
 
 const char* const kTourIntro =

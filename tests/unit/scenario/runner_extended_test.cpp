@@ -96,6 +96,21 @@ TEST(RunnerExtended, AHiddenToolIsPressedNotClicked) {
             "FAIL x.scn: unknown: line 9: press mnuNoSuchTool / unknown tool mnuNoSuchTool");
 }
 
+TEST(RunnerExtended, ExpectSqlIsReadOnlyAndBillIdsStartAtOne) {
+  auto lines = RunText(
+      "scenario write\nexpect sql \"delete from t_RP_RBill\" 0\n"
+      "scenario unchanged\nexpect sql \"select count(*) from t_RP_RBill\" 4\n"
+      "scenario zero\nopen receipt 0\n"
+      "scenario negative\nopen receipt -2 view\n");
+  ASSERT_EQ(lines.size(), 5u);
+  EXPECT_EQ(lines[0],
+            "FAIL x.scn: write: line 2: expect sql \"delete from t_RP_RBill\" 0 / expect sql runs "
+            "read-only statements only; use sql to change data");
+  EXPECT_EQ(lines[1], "PASS x.scn: unchanged");
+  EXPECT_EQ(lines[2], "FAIL x.scn: zero: line 6: a bill id from 1 / \"0\"");
+  EXPECT_EQ(lines[3], "FAIL x.scn: negative: line 8: a bill id from 1 / \"-2\"");
+}
+
 TEST(RunnerExtended, ALongCommandIsShortenedInItsFailLine) {
   std::string longName(200, 'x');
   auto lines = RunText("scenario long\nopen receipt new\nclick " + longName + "\n");
