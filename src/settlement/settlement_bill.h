@@ -77,6 +77,52 @@ class SettlementBill : public qor::PluginClass {
   void m_BillInterface_SaveBillFailed(const qor::HostDictionaryPtr& dctData,
                                       std::string& sErrorMessage, bool& bCancelErrorMessage);
   void m_BillInterface_MenuBarClick(const qor::ToolPtr& LOOMTool, bool& Cancel);
+
+  // Save checks (settlement_save_checks.cpp).
+  void IsSourceChecked(int32_t classId, int32_t interId, bool checkAudited, int32_t& code,
+                       bool& ok);
+  void UpdateSettleFields();
+  bool CheckCurrencyMix();
+  struct RowCheckState;
+  bool CheckHeaderBeforeRows(RowCheckState& state, bool& done);
+  bool CheckPrepayment(double gross, int32_t db);
+  bool CheckSettlementRows(RowCheckState& state);
+  bool CheckSettlementRow(int32_t row, RowCheckState& state);
+  bool IsOverSettled(int32_t row, double settle, double open, int32_t dl);
+  void StoreDiscount();
+
+  // Automatic sum and split (settlement_auto_amounts.cpp).
+  void AutoSplitAmount();
+  void AutoSumAmount();
+  void FinishSplit(double remaining, int32_t headerDecimals);
+
+  // Bill commands (settlement_commands.cpp, settlement_bill_operations.cpp).
+  bool RunBillCommand(const std::string& key, const qor::ToolPtr& tool, bool& Cancel);
+  bool RunEditorCommand(const std::string& key, const qor::ToolPtr& tool, bool& Cancel);
+  void CheckBillCommand(bool& Cancel);
+  void UncheckBillCommand(bool& Cancel);
+  void DeleteBillCommand(bool& Cancel);
+  bool PassesDeleteRecordChecks(const qor::RecordsetPtr& record);
+  bool PassesPreparerRule(const qor::RecordsetPtr& record);
+  bool PassesSourceTest(const qor::RecordsetPtr& record);
+  void LookUpSourceBills(const qor::ToolPtr& tool, bool& Cancel);
+  void ChooseSourceType(const qor::ToolPtr& tool, bool& Cancel);
+  void ChooseSourceMenu(const qor::ToolPtr& tool, bool& Cancel);
+  void SwitchRedBlue(const qor::ToolPtr& tool);
+  void PrepareSave();
+  void RefreshRateBeforeExit();
+  void ToggleAutoAmountOption();
+  bool CheckCheckerNotPreparer();
+  struct BillOperationResult {
+    bool success = false;
+    int32_t code = 0;
+    std::string message;
+  };
+  BillOperationResult PerformBillOperation(int32_t operation, int32_t transType, int32_t interId);
+  void ShowBillHelp();
+  void ViewBillVoucher();
+  void ResetForRedBlue();
+  bool IsPushedUnsaved(int32_t billId);
   // ---- end of save checks, automatic amounts, commands.
 
   // ---- List of the bills.
