@@ -38,6 +38,13 @@ void SetTool(qor::BillEvent& editor, std::string_view key, std::string_view prop
   editor.GetToolBarControl()->SetToolProperty(key, property, value);
 }
 
+// The source-type code travels as the clicked tool's numeric value; every
+// copy of the tool carries it, so that each place shows the same value.
+void StoreSourceCode(qor::BillEvent& editor, const qor::ToolPtr& tool, int32_t code) {
+  tool->m_Value = qor::Variant(code);
+  SetTool(editor, tool->m_Name, "Value", qor::Variant(code));
+}
+
 }  // namespace
 
 void SettlementBill::m_BillInterface_MenuBarClick(const qor::ToolPtr& LOOMTool, bool& Cancel) {
@@ -121,7 +128,7 @@ void SettlementBill::LookUpSourceBills(const qor::ToolPtr& tool, bool& Cancel) {
   } else {
     return;
   }
-  tool->m_Value = qor::Variant(code);
+  StoreSourceCode(*editor, tool, code);
   created->m_DefaultValue = qor::Variant(std::to_string(code));
   if (IsBlankPartner(GetBillFieldValue(editor, std::string(m_Side.partnerKey)))) {
     ShowMessage(std::string(m_Side.msgChoosePartner), kMsgExclamation);
@@ -140,7 +147,7 @@ void SettlementBill::ChooseSourceType(const qor::ToolPtr& tool, bool& Cancel) {
     return;
   }
   bool settles = settle::Number(editor, m_Side.typeKey) == m_Side.settleType;
-  tool->m_Value = qor::Variant(settles ? m_Side.openDocumentsCode : m_Side.refundDocumentsCode);
+  StoreSourceCode(*editor, tool, settles ? m_Side.openDocumentsCode : m_Side.refundDocumentsCode);
 }
 
 // The receipt's source-bill menus: one radio group.
@@ -161,7 +168,7 @@ void SettlementBill::ChooseSourceMenu(const qor::ToolPtr& tool, bool& Cancel) {
     SetTool(*editor, item, "Checked", Is(key, item));
   }
   tool->m_Checked = true;
-  if (all) tool->m_Value = qor::Variant(m_Side.openDocumentsCode);
+  if (all) StoreSourceCode(*editor, tool, m_Side.openDocumentsCode);
 }
 
 void SettlementBill::SwitchRedBlue(const qor::ToolPtr& tool) {
