@@ -15,10 +15,6 @@ namespace qorarap {
 
 namespace {
 
-std::shared_ptr<qor::InOutTypeComponent> CreateTypeService() {
-  return qor::CreateComponent<qor::InOutTypeComponent>("QORebsArApBill.clsInOutType");
-}
-
 // True when a type of the recordset other than the one saved (id) meets the
 // condition.
 template <class Condition>
@@ -52,7 +48,7 @@ bool clsRPInOutType::SaveCheckFails() {
   int32_t classTypeId = ClassTypeIdOfFilter(filter);
 
   if (!number.empty()) {
-    auto same = CreateTypeService()->GetRPInOutTypeInfo(GetPropsString(), std::nullopt, number);
+    auto same = TypeService()->GetRPInOutTypeInfo(GetPropsString(), std::nullopt, number);
     if (AnyOtherType(same, id, [](const qor::Recordset&) { return true; })) {
       ShowMessage("编码重复，请更改！", kMsgInformation);
       return true;
@@ -70,8 +66,8 @@ bool clsRPInOutType::ParentRefused(int32_t id, const std::string& parentNumber,
                                    int32_t classTypeId) {
   bool accepted = parentNumber.empty();
   if (!accepted) {
-    auto parent = CreateTypeService()->GetRPInOutTypeInfo(
-        GetPropsString(), std::nullopt, parentNumber, std::nullopt, std::nullopt, classTypeId);
+    auto parent = TypeService()->GetRPInOutTypeInfo(GetPropsString(), std::nullopt, parentNumber,
+                                                    std::nullopt, std::nullopt, classTypeId);
     accepted = AnyOtherType(parent, id, [](const qor::Recordset&) { return true; });
   }
   SetBillFieldValue(m_BillInterface.Get(), "FPreNumber", kHeaderRow, qor::Variant(parentNumber));
@@ -83,7 +79,7 @@ bool clsRPInOutType::ParentRefused(int32_t id, const std::string& parentNumber,
 // No two types of one parent share a name; elsewhere the user decides.
 bool clsRPInOutType::NameRefused(int32_t id, const std::string& name,
                                  const std::string& parentNumber) {
-  auto service = CreateTypeService();
+  auto service = TypeService();
   if (!parentNumber.empty()) {
     auto siblings = service->GetRPInOutTypeInfo(GetPropsString(), std::nullopt, std::nullopt, name,
                                                 parentNumber);
@@ -103,8 +99,8 @@ bool clsRPInOutType::ParentBusinessRefused(const std::string& parentNumber) {
   m_rsInOutType->SetFilter("FNumber=" + SqlText(qor::Variant(parentNumber), true, true, true) +
                            " And FNumber <> ''");
   if (m_rsInOutType->IsEOF() || qor::CLng(m_rsInOutType->Field("FID")) <= 0) return false;
-  if (!CreateTypeService()->CheckRPInOutTypeUsed(GetPropsString(), qor::Variant(),
-                                                 qor::Variant(parentNumber))) {
+  if (!TypeService()->CheckRPInOutTypeUsed(GetPropsString(), qor::Variant(),
+                                           qor::Variant(parentNumber))) {
     return false;
   }
   std::string parentName = qor::Trim(qor::StrOf(m_rsInOutType->Field("FName")));

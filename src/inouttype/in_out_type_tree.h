@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -9,6 +10,7 @@
 #include "frame/function_codes.h"
 #include "host/base_data.h"
 #include "host/bill_editor.h"
+#include "host/components.h"
 #include "host/plugin_class.h"
 
 namespace qorarap {
@@ -34,6 +36,8 @@ class clsRPInOutType : public qor::PluginClass {
 
   std::string GetFunctionCode(int32_t kind) const;
   void Terminate();
+  // The product's type service, created for one call.
+  static std::shared_ptr<qor::InOutTypeComponent> TypeService();
 
   // Type tree events (in_out_type_tree_commands.cpp).
   void m_BaseInterface_AfterGetData();

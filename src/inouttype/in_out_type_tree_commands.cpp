@@ -11,6 +11,7 @@
 #include "host/components.h"
 #include "host/platform.h"
 #include "inouttype/in_out_type_tree.h"
+#include "inouttype/type_bars.h"
 
 namespace qorarap {
 
@@ -18,19 +19,6 @@ namespace {
 
 constexpr int32_t kInOutTypeClassType = 1000207;
 constexpr int32_t kLockFuncType = 21;
-constexpr int32_t kErrElementNotFound = 35601;
-
-// Hides the tool wherever the bar shows it; a key the bar lacks is an error.
-void HideTool(qor::ToolbarControl& bar, const std::string& key) {
-  if (!bar.SetToolProperty(key, "VISIBLE", false)) {
-    qor::RaiseError(kErrElementNotFound, "ActiveBar", "Element not found");
-  }
-}
-
-std::shared_ptr<qor::InOutTypeComponent> CreateTypeService() {
-  return qor::CreateComponent<qor::InOutTypeComponent>("QORebsArApBill.clsInOutType");
-}
-
 }  // namespace
 
 // Keeps the type list's record of the selected item current.
@@ -41,9 +29,7 @@ void clsRPInOutType::m_BaseInterface_AfterGetData() {
 
 // Types have no groups of their own and no options.
 void clsRPInOutType::m_BaseInterface_BarInitialize(const qor::ToolbarControlPtr& oActiveBar) {
-  for (const char* key : {"mnuFileNewGroup", "mnuEditDelGroup", "mnuOption"}) {
-    HideTool(*oActiveBar, key);
-  }
+  HideTools(*oActiveBar, {"mnuFileNewGroup", "mnuEditDelGroup", "mnuOption"});
 }
 
 // Nothing can be added or changed at the class itself, only under its roots.
@@ -91,7 +77,7 @@ bool clsRPInOutType::DeleteCommandRefused() {
   bool refused = false;
   try {
     handle = ExecFunc(kLockFuncType, GetFunctionCode(kFuncKindDelete), 0, 0, qor::Variant(id));
-    if (CreateTypeService()->CheckRPInOutTypeUsed(GetPropsString(), qor::Variant(id))) {
+    if (TypeService()->CheckRPInOutTypeUsed(GetPropsString(), qor::Variant(id))) {
       ShowMessage("该类别具有下级节点或被单据使用，不允许删除！", kMsgInformation);
       refused = true;
     }
@@ -120,7 +106,7 @@ bool clsRPInOutType::ModifyCommandRefused() {
 }
 
 bool clsRPInOutType::CheckTypeUsable(int32_t id, const std::string& title) {
-  qor::RecordsetPtr type = CreateTypeService()->GetRPInOutTypeInfo(GetPropsString(), id);
+  qor::RecordsetPtr type = TypeService()->GetRPInOutTypeInfo(GetPropsString(), id);
   if (!type || type->IsEOF()) {
     ShowMessage("该类别已不存在,请确定是否已经被删除！", kMsgInformation, title);
     return false;
@@ -135,7 +121,7 @@ bool clsRPInOutType::CheckTypeUsable(int32_t id, const std::string& title) {
 // Takes the modify lock of the type, giving back the one held before.
 bool clsRPInOutType::LockTypeForEdit(int32_t id) {
   if (id <= 0) return false;
-  qor::RecordsetPtr type = CreateTypeService()->GetRPInOutTypeInfo(GetPropsString(), id);
+  qor::RecordsetPtr type = TypeService()->GetRPInOutTypeInfo(GetPropsString(), id);
   if (!type || type->IsEOF()) {
     ShowInfo("数据可能已经被删除,请刷新!");
     return false;

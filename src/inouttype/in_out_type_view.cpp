@@ -2,14 +2,9 @@
 
 #include "frame/show_binding.h"
 #include "host/platform.h"
+#include "inouttype/type_bars.h"
 
 namespace qorarap {
-
-namespace {
-
-constexpr int32_t kErrElementNotFound = 35601;
-
-}  // namespace
 
 // Forwards the type list's events that the class handles.
 class clsRPInOutTypeView::ListSink final : public qor::BaseEventSink {
@@ -38,14 +33,10 @@ void clsRPInOutTypeView::m_LstInterface_AfterGetData() { m_LstInterface->SetList
 // The list is for looking only: every editing command goes, and so does the
 // whole edit menu.
 void clsRPInOutTypeView::m_LstInterface_BarInitialize(const qor::ToolbarControlPtr& oActiveBar) {
-  for (const char* key :
-       {"mnuFileNewItem", "mnuFileNewGroup", "mnuEditModify", "mnuEditDel", "mnuEditDelGroup",
-        "mnuEditUse", "mnuEditUnuse", "mnuOption", "mnuDataFind", "mnuFilePageSetup",
-        "mnuFilePrintPreview", "mnuPreHeadFoot", "mnuFilePrint", "mnuExportData"}) {
-    if (!oActiveBar->SetToolProperty(key, "VISIBLE", false)) {
-      qor::RaiseError(kErrElementNotFound, "ActiveBar", "Element not found");
-    }
-  }
+  HideTools(*oActiveBar,
+            {"mnuFileNewItem", "mnuFileNewGroup", "mnuEditModify", "mnuEditDel", "mnuEditDelGroup",
+             "mnuEditUse", "mnuEditUnuse", "mnuOption", "mnuDataFind", "mnuFilePageSetup",
+             "mnuFilePrintPreview", "mnuPreHeadFoot", "mnuFilePrint", "mnuExportData"});
   oActiveBar->Bands("mnuEdit")->m_Visible = false;
 }
 
