@@ -1,8 +1,6 @@
 // The type tree: its bars and the commands it guards (new, modify, delete,
 // disable), the lock of the type open for modification, and help.
 
-#include <optional>
-
 #include "common/messages.h"
 #include "common/sql_text.h"
 #include "core/vb.h"
@@ -19,6 +17,7 @@ namespace {
 
 constexpr int32_t kInOutTypeClassType = 1000207;
 constexpr int32_t kLockFuncType = 21;
+
 }  // namespace
 
 // Keeps the type list's record of the selected item current.
