@@ -481,15 +481,13 @@ void BillEditorWindow::DeleteStoredBill() {
     Trace(m_Session, "  refused: a read-only bill is not deleted");
     return;
   }
-  if (billId > 0 && editor.Storage().Exists(billId)) {
-    try {
-      editor.Storage().Delete(billId);
-    } catch (const qor::VbError& error) {
-      ReportHostError(error);
-      return;
-    }
+  // A database failure is shown and leaves the editor as it was.
+  try {
+    if (billId > 0 && editor.Storage().Exists(billId)) editor.Storage().Delete(billId);
+    NewBill();
+  } catch (const qor::VbError& error) {
+    ReportHostError(error);
   }
-  NewBill();
 }
 
 // ---- saving ----

@@ -50,7 +50,10 @@ struct Outcome {
   std::string message;
 };
 
-std::string Today() { return qor::FormatDateTime(HostClock(CurrentSession().Run())); }
+// The host's date and time of day, for the records of requests.
+std::string Now() { return qor::FormatDateTime(HostClock(CurrentSession().Run())); }
+// The host's date, for the check date of a bill.
+std::string Today() { return qor::FormatDate(CurrentSession().Run().Today()); }
 
 int Sign(double x) { return (x > kAmountTolerance) - (x < -kAmountTolerance); }
 
@@ -277,7 +280,7 @@ class PlatformRequests : public qor::ApiRequestComponent {
     Session& session = CurrentSession();
     session.Db().ExecuteParams(
         "INSERT INTO t_PlatformRequest (FRequest, FBillID, FUserID, FTime) VALUES (?, ?, ?, ?)",
-        {Variant(request), Variant(billId), Variant(session.UserId()), Variant(Today())});
+        {Variant(request), Variant(billId), Variant(session.UserId()), Variant(Now())});
     session.Run().Trace("  platform: " + request + " " + std::to_string(billId));
     return "";
   }

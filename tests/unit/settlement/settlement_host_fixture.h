@@ -26,7 +26,7 @@
 namespace settlement_test {
 
 class SettlementOnHost : public ::testing::Test {
- protected:
+ public:
   static void SetUpTestSuite() {
     refhost::RegisterHostServices();
     qorarap::RegisterPluginClasses(
@@ -35,7 +35,12 @@ class SettlementOnHost : public ::testing::Test {
         });
   }
 
-  void SetUp() override {
+  void SetUp() override { Start(); }
+
+  void TearDown() override { Stop(); }
+
+  // A fresh demo company and a new session logged in as user 1.
+  void Start() {
     const auto* test = ::testing::UnitTest::GetInstance()->current_test_info();
     m_DbPath = (std::filesystem::temp_directory_path() /
                 ("qor_settle_" + std::to_string(getpid()) + "_" + test->name() + ".db"))
@@ -46,7 +51,7 @@ class SettlementOnHost : public ::testing::Test {
     m_Session = std::make_unique<refhost::Session>(*m_Run, "main", 1000);
   }
 
-  void TearDown() override {
+  void Stop() {
     m_Session.reset();
     m_Run.reset();
     for (const char* suffix : {"", "-wal", "-shm"}) std::filesystem::remove(m_DbPath + suffix);
