@@ -80,8 +80,9 @@ class PushService : public qor::PushComponent {
  private:
   static int32_t PushMark(const std::string& table, int32_t billId) {
     Database& db = CurrentSession().Db();
-    auto pushed = db.QueryParams("SELECT FID FROM t_RP_PushBill WHERE FTableName = ? AND FBillID = ?",
-                                 {Variant(table), Variant(billId)});
+    auto pushed =
+        db.QueryParams("SELECT FID FROM t_RP_PushBill WHERE FTableName = ? AND FBillID = ?",
+                       {Variant(table), Variant(billId)});
     if (!pushed->IsEOF()) return static_cast<int32_t>(qor::Val(pushed->Field("FID")));
     // The table name comes from the fixed list above, never from the caller.
     auto columns = db.QueryParams("SELECT name FROM pragma_table_info(?) WHERE name = 'FPushed'",
@@ -109,18 +110,19 @@ class CreditService : public qor::CreditComponent {
     bool supplier = billType == 1000202 || billType == 1000206;
     if (!customer && !supplier) return "";
     Database& db = CurrentSession().Db();
-    std::string sql =
-        customer ? "SELECT b.FRemainAmount, o.FCreditDegree FROM vw_arap_RBalance b "
-                   "JOIN t_Organization o ON o.FItemID = b.FCustID WHERE o.FNumber = ?"
-                 : "SELECT b.FRemainAmount, o.FCreditDegree FROM vw_arap_PBalance b "
-                   "JOIN t_Supplier o ON o.FItemID = b.FSupplyID WHERE o.FNumber = ?";
+    std::string sql = customer
+                          ? "SELECT b.FRemainAmount, o.FCreditDegree FROM vw_arap_RBalance b "
+                            "JOIN t_Organization o ON o.FItemID = b.FCustID WHERE o.FNumber = ?"
+                          : "SELECT b.FRemainAmount, o.FCreditDegree FROM vw_arap_PBalance b "
+                            "JOIN t_Supplier o ON o.FItemID = b.FSupplyID WHERE o.FNumber = ?";
     auto rs = db.QueryParams(sql, {Variant(qor::Trim(number))});
     if (rs->IsEOF()) return "";
     int32_t decimals = static_cast<int32_t>(
         qor::Val(db.QueryValue("SELECT FScale FROM t_Currency WHERE FCurrencyID = 1", {})));
     double balance = qor::Val(rs->Field("FRemainAmount"));
     double limit = qor::Val(rs->Field("FCreditDegree"));
-    std::string text = std::string(customer ? "应收余额 " : "应付余额 ") + Amount(balance, decimals);
+    std::string text =
+        std::string(customer ? "应收余额 " : "应付余额 ") + Amount(balance, decimals);
     if (limit <= 0) return text + "，未设信用额度";
     text += "，信用额度 " + Amount(limit, decimals);
     if (balance > limit) return text + "，已超出信用额度 " + Amount(balance - limit, decimals);
