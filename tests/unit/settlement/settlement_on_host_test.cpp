@@ -1,5 +1,6 @@
-// The settlement editors' toolbars inside the reference host: where the
-// bill's own tools go and in what order, for the receipt and the payment.
+// The settlement editors inside the reference host: where the bill's own
+// tools go and in what order, for the receipt and the payment; and the
+// refund selection, which only the bill commands open.
 
 #include <gtest/gtest.h>
 #include <unistd.h>
@@ -9,6 +10,7 @@
 #include <string>
 #include <vector>
 
+#include "core/vb.h"
 #include "plugin/registration.h"
 #include "refhost/db/database.h"
 #include "refhost/framework/window_factory.h"
@@ -22,7 +24,7 @@ namespace {
 
 namespace fs = std::filesystem;
 
-class SettlementToolbar : public ::testing::Test {
+class SettlementOnHost : public ::testing::Test {
  protected:
   static void SetUpTestSuite() {
     refhost::RegisterHostServices();
@@ -76,7 +78,7 @@ class SettlementToolbar : public ::testing::Test {
   std::unique_ptr<refhost::Session> m_Session;
 };
 
-TEST_F(SettlementToolbar, RowButtonsFollowThePreviewAndBillToolsFollowTheLookup) {
+TEST_F(SettlementOnHost, RowButtonsFollowThePreviewAndBillToolsFollowTheLookup) {
   std::vector<std::string> expected = {
       "mnuFileNew",        "mnuFileSave",        "mnuFilePreview", "mnuEditAddRow",
       "mnuEditDelRow",     "mnuFilePrint",       "mnuDataLookUp",  "mnuSelectBill_2000001",
@@ -87,7 +89,7 @@ TEST_F(SettlementToolbar, RowButtonsFollowThePreviewAndBillToolsFollowTheLookup)
   EXPECT_EQ(BandKeys("payment", "BandToolBar"), expected);
 }
 
-TEST_F(SettlementToolbar, DataMenuAndOptionMenuOrder) {
+TEST_F(SettlementOnHost, DataMenuAndOptionMenuOrder) {
   EXPECT_EQ(BandKeys("receipt", "mnuData"),
             (std::vector<std::string>{
                 "mnuDataLookUp", "mnuViewVch", "mnuCalculate", "mnuDataAutoSumAmt",
@@ -100,14 +102,14 @@ TEST_F(SettlementToolbar, DataMenuAndOptionMenuOrder) {
 
 // The payment creates its voucher item before the automatic sum, the
 // receipt after it.
-TEST_F(SettlementToolbar, ToolSetOrderOfCreation) {
+TEST_F(SettlementOnHost, ToolSetOrderOfCreation) {
   EXPECT_LT(MasterTool("receipt", "mnuDataAutoSumAmt")->m_Id,
             MasterTool("receipt", "mnuViewVch")->m_Id);
   EXPECT_GT(MasterTool("payment", "mnuDataAutoSumAmt")->m_Id,
             MasterTool("payment", "mnuViewVch")->m_Id);
 }
 
-TEST_F(SettlementToolbar, ToolsCarryTheirTextsAndPictures) {
+TEST_F(SettlementOnHost, ToolsCarryTheirTextsAndPictures) {
   qor::ToolPtr sum = MasterTool("receipt", "mnuDataAutoSumAmt");
   EXPECT_EQ(sum->m_Description, "应收单据自动合计收款金额");
   EXPECT_EQ(sum->m_ToolTipText, "合计");
@@ -121,6 +123,47 @@ TEST_F(SettlementToolbar, ToolsCarryTheirTextsAndPictures) {
   EXPECT_EQ(uncheck->m_Picture, "");
   EXPECT_EQ(MasterTool("receipt", "mnuEditAddRow")->m_Description, "插行");
   EXPECT_EQ(MasterTool("payment", "mnuEditDelRow")->m_Description, "删行");
+}
+
+// The refund window is opened by the source-selection command with the
+// refund code on its tool; here the test puts the code there itself.
+TEST_F(SettlementOnHost, RefundSelectionListsNewestFirstAndSkipsPickedLines) {
+  std::vector<std::string> first;
+  std::vector<std::string> second;
+  m_Session->Invoke([&] {
+    m_Session->Db().Execute(
+        "INSERT INTO ICSale (FInterID, FBillNo, FTranType, FDate, FCustID, FDeptID, FEmpID, "
+        "FCurrencyID, FExchangeRate, FROB, FAmountFor, FAmount, FExplanation, FStatus, FBillerID, "
+        "FCheckerID, FCheckDate) VALUES (1102, 'INV-A02', 1000002, '2026-12-10', 1, 1, 1, 1, 1, "
+        "-1, -200, -200, '', 1, 2, 1, '2026-12-10')");
+    m_Session->Db().Execute(
+        "INSERT INTO ICSaleEntry (FDetailID, FInterID, FEntryID, FItemName, FUnit, FQty, FPrice, "
+        "FAmountFor, FAmount, FFKDBillNo) VALUES (1102, 1102, 1, '退货', '个', -1, 200, -200, "
+        "-200, '')");
+    m_Session->Open(refhost::OpenWindow(*m_Session, "receipt", 1, 0));
+    refhost::Window& window = *m_Session->Current();
+    window.SetField("FCustomerID", 0, "1");
+    window.Toolbar().SetToolProperty("mnuSelectBill_2000001", "Value", 2000003);
+    window.Select("mnuSelectBill_2000001", {{"INV0005", 0}});
+    window.Select("mnuSelectBill_2000001", {});
+    for (const refhost::Pick& pick : window.LastOffered()) second.push_back(pick.document);
+    EXPECT_EQ(window.RowCount(), 1);
+    EXPECT_EQ(qor::StrOf(window.FieldValue("FInvoiceBillNo", 1)), "INV0005");
+  });
+  m_Session->CloseCurrent();
+  m_Session->Invoke([&] {
+    m_Session->Open(refhost::OpenWindow(*m_Session, "receipt", 1, 0));
+    refhost::Window& window = *m_Session->Current();
+    window.SetField("FCustomerID", 0, "1");
+    window.Toolbar().SetToolProperty("mnuSelectBill_2000001", "Value", 2000003);
+    window.Select("mnuSelectBill_2000001", {});
+    for (const refhost::Pick& pick : window.LastOffered()) first.push_back(pick.document);
+  });
+  m_Session->CloseCurrent();
+  // Newest refund document first: INV-A02 (id 1102) before INV0005 (id 5); the
+  // window's own order (by date) would give the opposite.
+  EXPECT_EQ(first, (std::vector<std::string>{"INV-A02", "INV0005"}));
+  EXPECT_EQ(second, (std::vector<std::string>{"INV-A02"}));
 }
 
 }  // namespace
