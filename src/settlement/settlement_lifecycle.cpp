@@ -344,10 +344,12 @@ std::string SettlementBill::GetCreditStatusText(const std::string& number, int32
   return credit->GetStatusMoneyAndCredit(number, billType);
 }
 
+// A tool in one band: its copy there and its entry in the tool set.
 void SettlementBill::SetBandToolProperty(const std::string& band, const std::string& key,
                                          const std::string& property, const qor::Variant& value) {
   auto bar = m_BillInterface->GetToolBarControl();
   qor::SetToolProperty(*bar->Bands(band)->Tools().Item(key), property, value);
+  qor::SetToolProperty(*bar->Tools().Item(key), property, value);
 }
 
 }  // namespace qorarap

@@ -29,11 +29,18 @@ void InsertAfter(qor::ToolbarControl& bar, const std::string& band, const qor::T
   tools.Insert(index < 0 ? -1 : index + 1, tool);
 }
 
+// A tool placed in a band: its copy there and its entry in the tool set.
 void SetInBand(qor::ToolbarControl& bar, const std::string& band, const std::string& key,
                bool visible, bool enabled) {
-  qor::ToolPtr tool = bar.Bands(band)->Tools().Item(key);
-  tool->m_Visible = visible;
-  tool->m_Enabled = enabled;
+  for (const qor::ToolPtr& tool : {bar.Bands(band)->Tools().Item(key), bar.Tools().Item(key)}) {
+    tool->m_Visible = visible;
+    tool->m_Enabled = enabled;
+  }
+}
+
+void HideInBand(qor::ToolbarControl& bar, const std::string& band, const std::string& key) {
+  bar.Bands(band)->Tools().Item(key)->m_Visible = false;
+  bar.Tools().Item(key)->m_Visible = false;
 }
 
 }  // namespace
@@ -126,11 +133,11 @@ void SettlementBill::ArrangeEditorBands() {
   auto bar = m_BillInterface->GetToolBarControl();
   bar->Bands("mnuSelectBill")->m_Visible = false;
   SetInBand(*bar, "mnuData", "mnuDataAccessory", true, true);
-  bar->Bands("mnuData")->Tools().Item("mnuStockQuery")->m_Visible = false;
-  bar->Bands("mnuFormat")->Tools().Item("mnuFormatBack")->m_Visible = false;
+  HideInBand(*bar, "mnuData", "mnuStockQuery");
+  HideInBand(*bar, "mnuFormat", "mnuFormatBack");
   for (const char* key :
        {"mnuOptionLinkBill", "mnuFormatIndentity", "mnuOptionBatchFull", "mnuHelpFile"}) {
-    bar->Bands("mnuOption")->Tools().Item(key)->m_Visible = false;
+    HideInBand(*bar, "mnuOption", key);
   }
   if (!m_Side.showsRowItemsAtEnd) return;
   bar->SetToolProperty("mnuEditAddRow", "Visible", true);
