@@ -13,8 +13,6 @@ namespace {
 
 constexpr int32_t kEntryIndex = 1;
 constexpr int32_t kLocalCurrency = 1;
-// The rows show their exchange rate with this many decimals.
-constexpr int32_t kRowRateDecimals = 10;
 
 double NewNumber(const qor::HostDictionaryPtr& dctFld) {
   return dctFld ? qor::Val(dctFld->Item("FFLD")) : 0;
