@@ -20,7 +20,7 @@ constexpr int32_t kChecked = 1;
 
 void OtherBill::m_BillInterface_AfterLoadBill() {
   auto editor = Editor();
-  m_lBillID = qor::CLng(qor::Val(GetBillFieldValue(editor, "FBillId")));
+  m_lBillID = qor::CLng(qor::Val(editor->GetFieldValue("FBillId", kHeaderRow, 1)));
   auto status = static_cast<int32_t>(qor::Val(GetBillFieldValue(editor, "FStatus")));
 
   qor::HostDictionaryPtr activeField;
