@@ -21,7 +21,6 @@ void RegisterHostServices() {
   RegisterLedgerView(registry);
   RegisterInOutTypeService(registry);
   RegisterBillServices(registry);
-  // Replaces the placeholders of the receipt and payment components.
   RegisterSettlementServices(registry);
   RegisterDataAccess(registry);
   RegisterSystemServices(registry);

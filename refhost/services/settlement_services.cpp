@@ -108,7 +108,7 @@ class SettlementBillService : public qor::ArApBillComponent {
                                                Variant(currencyId), Variant(billId)}));
   }
 
-  qor::ObjectPtr GetBill(const std::string&, bool) override { NotAvailable(m_ProgId, "GetBill"); }
+  qor::Variant GetBill(const std::string&, bool) override { NotAvailable(m_ProgId, "GetBill"); }
 
  private:
   // The bill's number, status and written-off amount; false when it is gone.

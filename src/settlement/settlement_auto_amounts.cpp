@@ -52,7 +52,7 @@ void SettlementBill::AutoSplitAmount() {
     ShowInfo(std::string(m_Side.msgSplitNeedsAmount));
     return;
   }
-  std::string openKey = settle::ForKey(m_Side.openAmountKey);
+  std::string openKey = std::string(m_Side.openKeyFor);
   for (int32_t row = 1; row <= count; ++row) {
     if (settle::Number(editor, "FInterId", row) < 1) continue;
     SplitRow line;
@@ -117,7 +117,7 @@ void SettlementBill::AutoSumAmount() {
   }
   sum.discount = settle::Number(editor, "FDiscount");
   HeaderAmounts amounts = SumHeaderAmounts(sum);
-  std::string paid(m_Side.paidAmountKey);
+  std::string paid(m_Side.paidKey);
   std::string paidFor = settle::ForKey(paid);
   SetBillFieldValue(editor, "FAmountFor", kHeaderRow, qor::Variant(amounts.amountFor));
   SetBillFieldValue(editor, "FAmount", kHeaderRow, qor::Variant(amounts.amount));

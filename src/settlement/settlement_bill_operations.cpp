@@ -74,9 +74,7 @@ void SettlementBill::CheckBillCommand(bool& Cancel) {
   int32_t result = bills->CheckBill(GetPropsString(), id, kAudit, message);
   ShowMessage(message, kMsgInformation);
   editor->ResetBillView();
-  if (result != kCheckFailed) {
-    // LEAD: LockHeaderFields(1) of the lifecycle goes here.
-  }
+  if (result != kCheckFailed) LockHeaderFields(1);
   editor->LoadBillByID(id);
   if (!m_Side.notifiesPlatform) return;
   auto platform = qor::CreateComponent<qor::ApiRequestComponent>("QORPlatformLib.clsApiRequest");

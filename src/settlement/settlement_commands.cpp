@@ -12,6 +12,7 @@
 #include "frame/login_context.h"
 #include "host/components.h"
 #include "host/platform.h"
+#include "settlement/settlement_amounts.h"
 #include "settlement/settlement_bill.h"
 #include "settlement/settlement_values.h"
 
@@ -69,7 +70,7 @@ bool SettlementBill::RunBillCommand(const std::string& key, const qor::ToolPtr& 
     DeleteBillCommand(Cancel);
   } else if (Is(key, "mnuDataLookUp")) {
     LookUpSourceBills(tool, Cancel);
-  } else if (Is(key, m_Side.sourceTypeItem)) {
+  } else if (Is(key, m_Side.selectBillItem)) {
     ChooseSourceType(tool, Cancel);
   } else if (Is(key, "mnuDataAutoPartAmt")) {
     AutoSplitAmount();
@@ -99,7 +100,7 @@ bool SettlementBill::RunEditorCommand(const std::string& key, const qor::ToolPtr
     Cancel = true;
   } else if (Is(key, "mnuViewVch")) {
     ViewBillVoucher();
-  } else if (Is(key, m_Side.optionItem)) {
+  } else if (Is(key, m_Side.autoOptionItem)) {
     ToggleAutoAmountOption();
   } else {
     // The payment takes the row items with no action of its own; every
@@ -118,19 +119,19 @@ void SettlementBill::LookUpSourceBills(const qor::ToolPtr& tool, bool& Cancel) {
   editor->GetActiveField(field, col, row);
   if (!field) return;
   if (!qor::EqualsNoCase(qor::StrOf(field->GetValue("FKey")), m_Side.lookupField)) return;
-  auto created = std::make_shared<qor::Tool>(std::string(m_Side.sourceTypeItem));
+  auto created = std::make_shared<qor::Tool>(std::string(m_Side.selectBillItem));
   int32_t type = static_cast<int32_t>(settle::Number(editor, m_Side.typeKey));
   int32_t code = 0;
   if (type == m_Side.settleType) {
-    code = m_Side.openDocumentsCode;
+    code = m_Side.documentSelectionCode;
   } else if (type == m_Side.prepaymentType) {
-    code = m_Side.refundDocumentsCode;
+    code = m_Side.refundSelectionCode;
   } else {
     return;
   }
   StoreSourceCode(*editor, tool, code);
   created->m_DefaultValue = qor::Variant(std::to_string(code));
-  if (IsBlankPartner(GetBillFieldValue(editor, std::string(m_Side.partnerKey)))) {
+  if (IsBlankPartner(GetBillFieldValue(editor, std::string(m_Side.counterpartyKey)))) {
     ShowMessage(std::string(m_Side.msgChoosePartner), kMsgExclamation);
     Cancel = true;
     return;
@@ -141,13 +142,14 @@ void SettlementBill::LookUpSourceBills(const qor::ToolPtr& tool, bool& Cancel) {
 // The source-type item selects open documents or refund documents by the bill's type.
 void SettlementBill::ChooseSourceType(const qor::ToolPtr& tool, bool& Cancel) {
   const auto& editor = m_BillInterface.Get();
-  if (IsBlankPartner(GetBillFieldValue(editor, std::string(m_Side.partnerKey)))) {
+  if (IsBlankPartner(GetBillFieldValue(editor, std::string(m_Side.counterpartyKey)))) {
     ShowMessage(std::string(m_Side.msgChoosePartner), kMsgExclamation);
     Cancel = true;
     return;
   }
   bool settles = settle::Number(editor, m_Side.typeKey) == m_Side.settleType;
-  StoreSourceCode(*editor, tool, settles ? m_Side.openDocumentsCode : m_Side.refundDocumentsCode);
+  StoreSourceCode(*editor, tool,
+                  settles ? m_Side.documentSelectionCode : m_Side.refundSelectionCode);
 }
 
 // The receipt's source-bill menus: one radio group.
@@ -168,7 +170,7 @@ void SettlementBill::ChooseSourceMenu(const qor::ToolPtr& tool, bool& Cancel) {
     SetTool(*editor, item, "Checked", Is(key, item));
   }
   tool->m_Checked = true;
-  if (all) StoreSourceCode(*editor, tool, m_Side.openDocumentsCode);
+  if (all) StoreSourceCode(*editor, tool, m_Side.documentSelectionCode);
 }
 
 void SettlementBill::SwitchRedBlue(const qor::ToolPtr& tool) {
@@ -179,17 +181,19 @@ void SettlementBill::SwitchRedBlue(const qor::ToolPtr& tool) {
   SetTool(*editor, "mnuEditBlueBill", "Checked", !red);
   tool->m_Checked = true;
   editor->InvokeEditorAction(kRemoveSettlementRows);
-  // LEAD: SetExchangeRateLock(header "FCurrencyId" = 1) of the field rules goes here.
+  SetExchangeRateLock(settle::Number(editor, "FCurrencyId") == kLocalCurrency);
   ResetForRedBlue();
 }
 
 // After the rows went: amounts back to zero and the source menus to their start.
 void SettlementBill::ResetForRedBlue() {
   const auto& editor = m_BillInterface.Get();
-  // LEAD: SetExchangeRateLock(header "FCurrencyId" = 1) and ResetHeaderAmounts() go here.
+  SetExchangeRateLock(settle::Number(editor, "FCurrencyId") == kLocalCurrency);
+  ResetHeaderAmounts();
   editor->SetMenuItemProperty("mnuEditDelRow", "Enabled", true);
   editor->SetMenuItemProperty("mnuEditAddRow", "Enabled", true);
-  // LEAD: SetMenusByReceiveType(type) and LockHeaderFields(0) go here.
+  SetMenusByReceiveType(static_cast<int32_t>(settle::Number(editor, m_Side.typeKey)));
+  LockHeaderFields(0);
   SetTool(*editor, kSourceMenuAll, "Enabled", false);
   SetTool(*editor, kSourceMenuAll, "Checked", false);
   SetTool(*editor, kSourceMenuOpen, "Checked", true);
@@ -217,7 +221,7 @@ void SettlementBill::PrepareSave() {
     editor->SetFieldValue("FExchangeRate", editor->GetFieldValue("FExchangeRate", kHeaderRow),
                           kHeaderRow);
   }
-  // LEAD: ShowCreditStatus() of the lifecycle goes here.
+  ShowCreditStatus();
 }
 
 void SettlementBill::RefreshRateBeforeExit() {
@@ -240,13 +244,13 @@ void SettlementBill::ShowBillHelp() {
 void SettlementBill::ToggleAutoAmountOption() {
   const auto& editor = m_BillInterface.Get();
   qor::ToolPtr item =
-      editor->GetToolBarControl()->Bands("mnuOption")->Tools().Item(m_Side.optionItem);
+      editor->GetToolBarControl()->Bands("mnuOption")->Tools().Item(m_Side.autoOptionItem);
   bool ticked = !item->m_Checked;
-  SetTool(*editor, m_Side.optionItem, "Checked", ticked);
+  SetTool(*editor, m_Side.autoOptionItem, "Checked", ticked);
   auto profile =
       qor::CreateComponent<qor::UserProfileComponent>("QORMProfile.ClassUserProfileUpdate");
   profile->SaveUserProfile(GetPropsString(), std::to_string(editor->GetBillType()) + "BillSet",
-                           std::string(m_Side.optionKey), qor::Variant(ticked ? 1 : 0));
+                           std::string(m_Side.autoOptionProfileKey), qor::Variant(ticked ? 1 : 0));
 }
 
 void SettlementBill::ViewBillVoucher() {

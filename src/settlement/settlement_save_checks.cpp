@@ -93,7 +93,7 @@ void SettlementBill::m_BillInterface_BeforeSave(bool& bCancel) {
 // discount account. done is set when the bill has no rows to check.
 bool SettlementBill::CheckHeaderBeforeRows(RowCheckState& state, bool& done) {
   const auto& editor = m_BillInterface.Get();
-  std::string paid(m_Side.paidAmountKey);
+  std::string paid(m_Side.paidKey);
   int32_t editMode = editor->GetEditMode();
   if (editMode == 1 || editMode == 2) {
     for (const auto& [key, decimals] :
@@ -135,7 +135,7 @@ bool SettlementBill::CheckPrepayment(double gross, int32_t db) {
   if (gross < 0) {
     auto bills = qor::CreateComponent<qor::ArApBillComponent>(std::string(m_Side.arApComponent));
     double available = bills->GetUnCheckAmountFor(
-        GetPropsString(), static_cast<int32_t>(settle::Number(editor, m_Side.partnerKey)),
+        GetPropsString(), static_cast<int32_t>(settle::Number(editor, m_Side.counterpartyKey)),
         static_cast<int32_t>(settle::Number(editor, "FCurrencyId")),
         static_cast<int32_t>(settle::Number(editor, "FBillID")));
     if (std::fabs(gross) > RoundTo(available, db)) {
@@ -194,7 +194,7 @@ bool SettlementBill::CheckSettlementRow(int32_t row, RowCheckState& state) {
   }
   double settle = settle::Rounded(editor, "FBillSettleAmountFor", state.db, row);
   if (settle == 0) return refuse("第%1行本次核销金额为零，不允许保存。", "");
-  double open = settle::Rounded(editor, settle::ForKey(m_Side.openAmountKey), state.db, row);
+  double open = settle::Rounded(editor, std::string(m_Side.openKeyFor), state.db, row);
   if (IsPositive(settle) != IsPositive(open)) {
     return refuse("第%1行本次核销金额和未核销金额方向不一致。", "");
   }
@@ -224,7 +224,7 @@ bool SettlementBill::CheckSettlementRow(int32_t row, RowCheckState& state) {
 bool SettlementBill::IsOverSettled(int32_t row, double settle, double open, int32_t dl) {
   const auto& editor = m_BillInterface.Get();
   if (open != 0) return std::fabs(settle) > std::fabs(open);
-  double openLocal = settle::Number(editor, m_Side.openAmountKey, row);
+  double openLocal = settle::Number(editor, m_Side.openKey, row);
   if (openLocal == 0) return false;
   return std::fabs(settle::Rounded(editor, "FBillSettleAmount", dl, row)) >
          RoundTo(std::fabs(openLocal), dl);

@@ -18,6 +18,58 @@ struct SettlementSide {
   // The receipt list reacts to its data being fetched; the payment list does not.
   bool listHandlesAfterGetData;
   // ---- Differences of lifecycle, menus, field rules, selection.
+  int32_t billType;                    // 1000201 / 1000202
+  std::string_view counterpartyKey;    // "FCustomerID" / "FSupplyID"
+  std::string_view counterpartyTable;  // base data of the counterparty lookups
+  std::string_view typeKey;            // "FReceiveTypeId" / "FPayTypeId"
+  std::string_view paidKeyFor;         // amount received / paid
+  std::string_view paidKey;
+  std::string_view sourceNumberKey;     // "FInvoiceBillNo" / "FPurchaseBillNo"
+  std::string_view initialBalanceText;  // source number of an initial balance
+  std::string_view openKeyFor;          // open amount of the source document
+  std::string_view openKey;
+  std::string_view settledKeyFor;  // amount of it settled before
+  std::string_view settledKey;
+  std::string_view discountFormula;       // the editor's formula AfterDoAction rounds
+  std::string_view autoOptionItem;        // option: gross amount from the received amount
+  std::string_view autoOptionProfileKey;  // its user profile key
+  std::string_view selectBillItem;        // source-selection tool
+  std::string_view pushTable;             // bill table of the push-down bookkeeping
+  int32_t prepaymentType;                 // no settlement rows
+  int32_t sourceColumnsType;              // source line columns shown
+  // SetMenusByReceiveType: the types that enable the selection tools (empty:
+  // every type but the prepayment) and whether the prepayment disables them.
+  std::array<int32_t, 2> selectionTypes;
+  bool selectionForEveryOtherType;
+  // Fields unlocked by LockHeaderFields(0) on top of the common ones.
+  std::array<std::string_view, 3> extraUnlockedFields;
+  // After loading: the red / blue bill items are arranged, and a bill pushed
+  // from these document classes with this source has these fields locked.
+  bool arrangesRedBlueItems;
+  std::array<int32_t, 2> pushedOriginClasses;
+  int32_t pushedOriginSource;
+  std::array<std::string_view, 10> pushedLockedFields;
+  std::string_view currencyMessage;  // BeginEdit of the source number without currency
+  bool employeeFilterInParentheses;
+  // Currency change: the row amount is rounded to the currency first; the paid
+  // amount in transaction currency is also rewritten; the rate written again.
+  bool roundsRowAmountOnCurrencyChange;
+  bool rewritesPaidForOnCurrencyChange;
+  bool rewritesRateOnCurrencyChange;
+  // Source selection: codes, views and their columns.
+  int32_t documentSelectionCode;
+  int32_t refundSelectionCode;
+  std::string_view documentView;
+  std::string_view documentCounterpartyColumn;
+  std::string_view refundView;
+  std::string_view refundCounterpartyColumn;
+  // Menus: the row items hidden at the start and shown at the end, the
+  // voucher item created before the automatic sum, the descriptions.
+  bool hidesRowCopyItems;
+  bool showsRowItemsAtEnd;
+  bool viewVoucherBeforeAutoSum;
+  std::string_view autoSumDescription;
+  std::string_view autoPartDescription;
   // ---- end.
   // ---- Differences of save checks, automatic amounts, commands.
   // A source class and the text of the query that reads whether its document is audited.
@@ -25,16 +77,10 @@ struct SettlementSide {
     int32_t classId;
     std::string_view sql;
   };
-  std::string_view billTable;        // "t_RP_RBill"
-  std::string_view partnerKey;       // counterparty field of the header
-  std::string_view typeKey;          // receipt / payment type field of the header
-  std::string_view paidAmountKey;    // amount received / paid ("For" is appended)
-  std::string_view openAmountKey;    // open amount of a row's source ("For" is appended)
-  std::string_view sourceNumberKey;  // source number of a row
-  int32_t prepaymentType;            // no settlement rows, prepayment limit
-  int32_t repeatSourceType;          // the same source line may stand on several rows
-  int32_t rightsObject;              // rights object of the check, uncheck, delete rights
-  std::string_view arApComponent;    // bill checking and prepayment component
+  std::string_view billTable;      // "t_RP_RBill"
+  int32_t repeatSourceType;        // the same source line may stand on several rows
+  int32_t rightsObject;            // rights object of the check, uncheck, delete rights
+  std::string_view arApComponent;  // bill checking and prepayment component
   std::array<SourceAuditQuery, 4> sourceAuditQueries;  // classId 0 ends the list
   std::string_view settleFieldsUpdate;  // start of the UPDATE of the settlement fields
   // Save checks.
@@ -57,10 +103,7 @@ struct SettlementSide {
   std::string_view msgSumZero;
   bool splitLocksDiscountAccount;  // after a complete split, by the discount rate
   // Commands.
-  std::string_view sourceTypeItem;  // "mnuSelectBill_2000001"
-  int32_t settleType;               // type that selects open documents (1001 / 1003)
-  int32_t openDocumentsCode;        // 2000001 / 2000002
-  int32_t refundDocumentsCode;      // 2000003 / 2000004
+  int32_t settleType;  // type that selects open documents (1001 / 1003)
   std::string_view msgChoosePartner;
   std::string_view lookupField;
   bool handlesSourceMenus;  // radio items mnuSelectBill_1000000/1000002/1000005
@@ -72,8 +115,6 @@ struct SettlementSide {
   std::string_view msgSourceMissingDelete;
   std::string_view helpTopic;
   bool setsHelpBandCaption;
-  std::string_view optionKey;   // user-profile key of the automatic amount option
-  std::string_view optionItem;  // its menu item in band "mnuOption"
   // ---- end.
   // ---- Differences of the list.
   // ---- end.
@@ -85,15 +126,51 @@ inline constexpr SettlementSide kReceiptSide{
     .refreshCurrencySetOnDestroy = true,
     .listHandlesAfterGetData = true,
     // ---- lifecycle, menus, field rules, selection.
+    .billType = 1000201,
+    .counterpartyKey = "FCustomerID",
+    .counterpartyTable = "t_Organization",
+    .typeKey = "FReceiveTypeId",
+    .paidKeyFor = "FReceiveAmountFor",
+    .paidKey = "FReceiveAmount",
+    .sourceNumberKey = "FInvoiceBillNo",
+    .initialBalanceText = "期初应收",
+    .openKeyFor = "FBillUnReceiveAmountFor",
+    .openKey = "FBillUnReceiveAmount",
+    .settledKeyFor = "FBillReceiveAmountFor",
+    .settledKey = "FBillReceiveAmount",
+    .discountFormula = "FDiscount=(FReceiveAmountFor/FAmountFor)*100",
+    .autoOptionItem = "mnuAutoCalRecAmount",
+    .autoOptionProfileKey = "AutoCalRecAmount",
+    .selectBillItem = "mnuSelectBill_2000001",
+    .pushTable = "t_RP_RBill",
+    .prepaymentType = 1002,
+    .sourceColumnsType = 1009,
+    .selectionTypes = {1001, 1009},
+    .selectionForEveryOtherType = false,
+    .extraUnlockedFields = {},
+    .arrangesRedBlueItems = false,
+    .pushedOriginClasses = {},
+    .pushedOriginSource = 0,
+    .pushedLockedFields = {},
+    .currencyMessage = "请设置收款单币别!",
+    .employeeFilterInParentheses = true,
+    .roundsRowAmountOnCurrencyChange = true,
+    .rewritesPaidForOnCurrencyChange = false,
+    .rewritesRateOnCurrencyChange = false,
+    .documentSelectionCode = 2000001,
+    .refundSelectionCode = 2000003,
+    .documentView = "vw_arap_RBillList",
+    .documentCounterpartyColumn = "FOriCustID",
+    .refundView = "vw_arap_RBackBillList",
+    .refundCounterpartyColumn = "FCustID",
+    .hidesRowCopyItems = true,
+    .showsRowItemsAtEnd = true,
+    .viewVoucherBeforeAutoSum = false,
+    .autoSumDescription = "应收单据自动合计收款金额",
+    .autoPartDescription = "应收单据自动分摊收款金额",
     // ---- end.
     // ---- save checks, automatic amounts, commands.
     .billTable = "t_RP_RBill",
-    .partnerKey = "FCustomerID",
-    .typeKey = "FReceiveTypeID",
-    .paidAmountKey = "FReceiveAmount",
-    .openAmountKey = "FBillUnReceiveAmount",
-    .sourceNumberKey = "FInvoiceBillNo",
-    .prepaymentType = 1002,
     .repeatSourceType = 1009,
     .rightsObject = 1000201,
     .arApComponent = "QORebsArApBill.clsArBill",
@@ -123,10 +200,7 @@ inline constexpr SettlementSide kReceiptSide{
     .msgSumNoSource = "请至少选择一张需要收款的源单!",
     .msgSumZero = "收款单据的本次核销金额总和为零,请先输入本次核销金额!",
     .splitLocksDiscountAccount = false,
-    .sourceTypeItem = "mnuSelectBill_2000001",
     .settleType = 1001,
-    .openDocumentsCode = 2000001,
-    .refundDocumentsCode = 2000003,
     .msgChoosePartner = "请选择客户",
     .lookupField = "FInvoiceBillNo",
     .handlesSourceMenus = true,
@@ -138,8 +212,6 @@ inline constexpr SettlementSide kReceiptSide{
     .msgSourceMissingDelete = "收款单源单不存在，不允许删除。",
     .helpTopic = "RP1000201",
     .setsHelpBandCaption = true,
-    .optionKey = "AutoCalRecAmount",
-    .optionItem = "mnuAutoCalRecAmount",
     // ---- end.
     // ---- list.
     // ---- end.
@@ -151,15 +223,53 @@ inline constexpr SettlementSide kPaymentSide{
     .refreshCurrencySetOnDestroy = false,
     .listHandlesAfterGetData = false,
     // ---- lifecycle, menus, field rules, selection.
+    .billType = 1000202,
+    .counterpartyKey = "FSupplyID",
+    .counterpartyTable = "t_Supplier",
+    .typeKey = "FPayTypeId",
+    .paidKeyFor = "FPayAmountFor",
+    .paidKey = "FPayAmount",
+    .sourceNumberKey = "FPurchaseBillNo",
+    .initialBalanceText = "期初应付",
+    .openKeyFor = "FBillUnPayAmountFor",
+    .openKey = "FBillUnPayAmount",
+    .settledKeyFor = "FBillPayAmountFor",
+    .settledKey = "FBillPayAmount",
+    .discountFormula = "FDiscount=(FPayAmountFor/FAmountFor)*100",
+    .autoOptionItem = "mnuAutoCalPayAmount",
+    .autoOptionProfileKey = "AutoCalPayAmount",
+    .selectBillItem = "mnuSelectBill_2000002",
+    .pushTable = "t_RP_PBill",
+    .prepaymentType = 1004,
+    .sourceColumnsType = 1010,
+    .selectionTypes = {},
+    .selectionForEveryOtherType = true,
+    .extraUnlockedFields = {"FPayTypeId", "FPurchaseBillNo", "FBillSettleAmountFor"},
+    .arrangesRedBlueItems = true,
+    .pushedOriginClasses = {1000018, 1000014},
+    .pushedOriginSource = 8,
+    .pushedLockedFields = {"FCurrencyID", "fExchangeRate", "FSettleAmountfor_3", "FDiscountFor_3",
+                           "FSettleAmountFor", "FSettleAmount_3", "FDiscount", "FDate",
+                           "FItemClassID", "FCustomer"},
+    .currencyMessage = "请设置付款单币别!",
+    .employeeFilterInParentheses = false,
+    .roundsRowAmountOnCurrencyChange = false,
+    .rewritesPaidForOnCurrencyChange = true,
+    .rewritesRateOnCurrencyChange = true,
+    .documentSelectionCode = 2000002,
+    .refundSelectionCode = 2000004,
+    .documentView = "vw_arap_PBillList",
+    .documentCounterpartyColumn = "FOriSupplyID",
+    .refundView = "vw_arap_PBackBillList",
+    .refundCounterpartyColumn = "FSupplyID",
+    .hidesRowCopyItems = false,
+    .showsRowItemsAtEnd = false,
+    .viewVoucherBeforeAutoSum = true,
+    .autoSumDescription = "应付单据自动合计付款金额",
+    .autoPartDescription = "应付单据自动分摊付款金额",
     // ---- end.
     // ---- save checks, automatic amounts, commands.
     .billTable = "t_RP_PBill",
-    .partnerKey = "FSupplyId",
-    .typeKey = "FPayTypeId",
-    .paidAmountKey = "FPayAmount",
-    .openAmountKey = "FBillUnPayAmount",
-    .sourceNumberKey = "FPurchaseBillNo",
-    .prepaymentType = 1004,
     .repeatSourceType = 1010,
     .rightsObject = 1000202,
     .arApComponent = "QORebsArApBill.clsApBill",
@@ -189,10 +299,7 @@ inline constexpr SettlementSide kPaymentSide{
     .msgSumNoSource = "请至少选择一张需要付款的源单!",
     .msgSumZero = "付款单据的本次核销金额总和为零,请先输入本次核销金额!",
     .splitLocksDiscountAccount = true,
-    .sourceTypeItem = "mnuSelectBill_2000002",
     .settleType = 1003,
-    .openDocumentsCode = 2000002,
-    .refundDocumentsCode = 2000004,
     .msgChoosePartner = "请选择供应商",
     .lookupField = "FPurchaseBillNo",
     .handlesSourceMenus = false,
@@ -204,8 +311,6 @@ inline constexpr SettlementSide kPaymentSide{
     .msgSourceMissingDelete = "付款单源单不存在，不允许删除。",
     .helpTopic = "RP1000202",
     .setsHelpBandCaption = false,
-    .optionKey = "AutoCalPayAmount",
-    .optionItem = "mnuAutoCalPayAmount",
     // ---- end.
     // ---- list.
     // ---- end.

@@ -6,14 +6,12 @@
 namespace settlement_test {
 namespace {
 
-class BillCommands : public SettlementOnHost {
+class BillCommands : public SettlementHost {
  protected:
+  // The help item is hidden on the menus; its keyboard shortcut reaches it.
   void OpenWithTools(const std::string& kind, const std::string& billNo) {
     Open(kind, billNo);
-    AddTool("mnuEdit", "mnuEditUnCheck");
-    AddTool("mnuView", "mnuViewVch");
-    AddTool("mnuHelp", "mnuHelpFile");
-    AddTool("mnuOption", kind == "receipt" ? "mnuAutoCalRecAmount" : "mnuAutoCalPayAmount");
+    Act([](refhost::Window& w) { w.Toolbar().SetToolProperty("mnuHelpFile", "Visible", true); });
   }
   bool LastClickCancelled() {
     bool cancelled = false;
@@ -87,7 +85,9 @@ TEST_F(BillCommands, VoucherOfABookedBillOpensAndAnUnbookedBillSaysSo) {
   Click("mnuViewVch");
   EXPECT_TRUE(TakeMessages().empty());
   EXPECT_EQ(qor::Val(m_Run->Shown().voucher), 1);
-  OpenWithTools("payment", "FK0002");
+  // An audited bill without a voucher.
+  Sql("UPDATE t_RP_RBill SET FStatus = 1, FCheckerID = 1 WHERE FBillID = 2");
+  OpenWithTools("receipt", "SK0002");
   Click("mnuViewVch");
   EXPECT_EQ(TakeMessages(), std::vector<std::string>{"单据未记账。"});
 }
@@ -140,6 +140,27 @@ TEST_F(BillCommands, OptionToggleIsStoredOneThenZero) {
   EXPECT_EQ(qor::StrOf(Sql("SELECT FValue FROM t_UserProfile WHERE FCategory = "
                            "'1000202BillSet' AND FKey = 'AutoCalPayAmount'")),
             "1");
+}
+
+// Items the editor's menus hide, reached as through their keyboard shortcut.
+TEST_F(BillCommands, CheckingABillNeverStoredIsCancelledSilently) {
+  Open("receipt");
+  Act([](refhost::Window& w) { w.Toolbar().SetToolProperty("mnuEditCheck", "Visible", true); });
+  Click("mnuEditCheck");
+  EXPECT_TRUE(LastClickCancelled());
+  EXPECT_TRUE(TakeMessages().empty());
+  EXPECT_EQ(qor::Val(Sql("SELECT COUNT(*) FROM t_RP_RBill WHERE FBillNo = 'SK0005'")), 0);
+}
+
+TEST_F(BillCommands, StockQueryIsSwallowed) {
+  Open("receipt", "SK0002");
+  Act([](refhost::Window& w) {
+    w.Toolbar().SetToolProperty("mnuStockQuery", "Visible", true);
+    w.Toolbar().Bands("mnuData")->m_Visible = true;
+  });
+  Click("mnuStockQuery");
+  EXPECT_TRUE(LastClickCancelled());
+  EXPECT_TRUE(TakeMessages().empty());
 }
 
 }  // namespace

@@ -14,13 +14,13 @@ namespace {
 
 struct Operation {
   const char* name;
-  std::function<void(SettlementOnHost&)> prepare;  // before the window opens
-  std::function<void(SettlementOnHost&)> run;      // the user's action
+  std::function<void(SettlementHost&)> prepare;  // before the window opens
+  std::function<void(SettlementHost&)> run;      // the user's action
   // A first step that stands on its own when the rest fails (may be empty).
-  std::function<void(SettlementOnHost&)> firstStep;
+  std::function<void(SettlementHost&)> firstStep;
 };
 
-class ReceiptFaults : public SettlementOnHost {
+class ReceiptFaults : public SettlementHost {
  protected:
   // Everything the operation may change: SK0002's header and rows, the open
   // amounts of every receivable line, the receipt function locks.
@@ -114,12 +114,12 @@ class ReceiptFaults : public SettlementOnHost {
   }
 };
 
-void AnswerYes(SettlementOnHost& host) { host.m_Run->QueueAnswer(6); }
+void AnswerYes(SettlementHost& host) { host.m_Run->QueueAnswer(6); }
 
 TEST_F(ReceiptFaults, Save) {
   WalkEveryStatement({"save",
-                      [](SettlementOnHost&) {},
-                      [](SettlementOnHost& host) {
+                      [](SettlementHost&) {},
+                      [](SettlementHost& host) {
                         host.Set("FExplanation", 0, "改过");
                         host.Click("mnuFileSave");
                       },
@@ -127,18 +127,18 @@ TEST_F(ReceiptFaults, Save) {
 }
 
 TEST_F(ReceiptFaults, Check) {
-  WalkEveryStatement({"check", [](SettlementOnHost&) {},
-                      [](SettlementOnHost& host) { host.Click("mnuEditCheck"); },
-                      [](SettlementOnHost& host) { host.Click("mnuFileSave"); }});
+  WalkEveryStatement({"check", [](SettlementHost&) {},
+                      [](SettlementHost& host) { host.Click("mnuEditCheck"); },
+                      [](SettlementHost& host) { host.Click("mnuFileSave"); }});
 }
 
 TEST_F(ReceiptFaults, Uncheck) {
   WalkEveryStatement({"uncheck",
-                      [](SettlementOnHost& host) {
+                      [](SettlementHost& host) {
                         host.Sql(
                             "UPDATE t_RP_RBill SET FStatus = 1, FCheckerID = 1 WHERE FBillID = 2");
                       },
-                      [](SettlementOnHost& host) {
+                      [](SettlementHost& host) {
                         host.AddTool("mnuEdit", "mnuEditUnCheck");
                         host.Click("mnuEditUnCheck");
                       },
@@ -147,8 +147,8 @@ TEST_F(ReceiptFaults, Uncheck) {
 
 TEST_F(ReceiptFaults, Delete) {
   WalkEveryStatement({"delete",
-                      [](SettlementOnHost&) {},
-                      [](SettlementOnHost& host) {
+                      [](SettlementHost&) {},
+                      [](SettlementHost& host) {
                         AnswerYes(host);
                         host.Click("mnuEditDelete");
                       },

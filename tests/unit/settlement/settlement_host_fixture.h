@@ -25,7 +25,7 @@
 
 namespace settlement_test {
 
-class SettlementOnHost : public ::testing::Test {
+class SettlementHost : public ::testing::Test {
  public:
   static void SetUpTestSuite() {
     refhost::RegisterHostServices();
