@@ -10,8 +10,10 @@
 #include <string>
 #include <vector>
 
+#include "core/vb.h"
 #include "plugin/registration.h"
 #include "refhost/db/database.h"
+#include "refhost/framework/bill_editor_window.h"
 #include "refhost/framework/window_factory.h"
 #include "refhost/host_run.h"
 #include "refhost/services/component_registry.h"
@@ -92,6 +94,24 @@ class SettlementMenusOnHost : public ::testing::Test {
     m_Session->CloseCurrent();
   }
 
+  // Whether the two source-line columns show after the type is typed into a
+  // new bill (the receipt's or the payment's type field).
+  std::vector<bool> SourceColumnsShown(const std::string& kind, const std::string& typeKey,
+                                       int32_t type) {
+    std::vector<bool> shown;
+    m_Session->Invoke([&] {
+      m_Session->Open(refhost::OpenWindow(*m_Session, kind, 1, 0));
+      auto* window = dynamic_cast<refhost::BillEditorWindow*>(m_Session->Current());
+      ASSERT_NE(window, nullptr);
+      window->SetField(typeKey, 0, std::to_string(type));
+      for (const char* key : {"FFKDBillNo", "FEntryAmount_SRC"}) {
+        shown.push_back(qor::CBool(window->Editor().GetFieldInfo(key)->Item("FVisible")));
+      }
+    });
+    m_Session->CloseCurrent();
+    return shown;
+  }
+
   std::string m_DbPath;
   std::unique_ptr<refhost::HostRun> m_Run;
   std::unique_ptr<refhost::Session> m_Session;
@@ -138,6 +158,17 @@ TEST_F(SettlementMenusOnHost, EditAndOptionMenusEndWithTheBillsItems) {
     EXPECT_EQ(option.back()->m_ToolTipText, "帮助目录");
     EXPECT_EQ(help->m_Picture, "");
   }
+}
+
+// The source-line columns belong to the receipt's type 1009 and the
+// payment's type 1010 only.
+TEST_F(SettlementMenusOnHost, SourceColumnsFollowEachSidesOwnType) {
+  const std::vector<bool> shown{true, true};
+  const std::vector<bool> hidden{false, false};
+  EXPECT_EQ(SourceColumnsShown("receipt", "FReceiveTypeID", 1009), shown);
+  EXPECT_EQ(SourceColumnsShown("receipt", "FReceiveTypeID", 1001), hidden);
+  EXPECT_EQ(SourceColumnsShown("payment", "FPayTypeID", 1010), shown);
+  EXPECT_EQ(SourceColumnsShown("payment", "FPayTypeID", 1003), hidden);
 }
 
 }  // namespace
