@@ -171,5 +171,31 @@ TEST_F(SettlementMenusOnHost, SourceColumnsFollowEachSidesOwnType) {
   EXPECT_EQ(SourceColumnsShown("payment", "FPayTypeID", 1003), hidden);
 }
 
+// A toolbar without the preview button takes the row buttons at the
+// control's positions 1 and 2, behind the first button.
+TEST_F(SettlementMenusOnHost, RowButtonsWithoutPreviewGoToPositionsOneAndTwo) {
+  std::vector<std::string> keys;
+  m_Session->Invoke([&] {
+    m_Session->Open(refhost::OpenWindow(*m_Session, "receipt", 1, 0));
+    auto* window = dynamic_cast<refhost::BillEditorWindow*>(m_Session->Current());
+    ASSERT_NE(window, nullptr);
+    refhost::BillEditorEvent& editor = window->Editor();
+    qor::ToolbarControlPtr bar = editor.GetToolBarControl();
+    qor::ToolCollection& toolBar = bar->Bands("BandToolBar")->Tools();
+    for (const char* key : {"mnuFilePreview", "mnuEditAddRow", "mnuEditDelRow"}) {
+      toolBar.Remove(key);
+    }
+    editor.Raise("BarInitialize(oActiveBar)",
+                 [&](qor::BillEventSink& sink) { sink.BarInitialize(bar); });
+    for (const qor::ToolPtr& tool : toolBar.All()) keys.push_back(tool->m_Name);
+  });
+  m_Session->CloseCurrent();
+  ASSERT_GE(keys.size(), 4U);
+  EXPECT_EQ(keys[0], "mnuFileNew");
+  EXPECT_EQ(keys[1], "mnuEditAddRow");
+  EXPECT_EQ(keys[2], "mnuEditDelRow");
+  EXPECT_EQ(keys[3], "mnuFileSave");
+}
+
 }  // namespace
 }  // namespace settlement_menus_test
