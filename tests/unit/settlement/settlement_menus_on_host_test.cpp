@@ -171,6 +171,20 @@ TEST_F(SettlementMenusOnHost, SourceColumnsFollowEachSidesOwnType) {
   EXPECT_EQ(SourceColumnsShown("payment", "FPayTypeID", 1003), hidden);
 }
 
+// A stored bill of that type shows them as it is loaded.
+TEST_F(SettlementMenusOnHost, StoredBillOfTheSourceTypeShowsTheSourceColumns) {
+  bool shown = false;
+  m_Session->Invoke([&] {
+    m_Session->Db().Execute("UPDATE t_RP_PBill SET FPayTypeID = 1010 WHERE FBillID = 2");
+    m_Session->Open(refhost::OpenWindow(*m_Session, "payment", 2, 2));
+    auto* window = dynamic_cast<refhost::BillEditorWindow*>(m_Session->Current());
+    ASSERT_NE(window, nullptr);
+    shown = qor::CBool(window->Editor().GetFieldInfo("FEntryAmount_SRC")->Item("FVisible"));
+  });
+  m_Session->CloseCurrent();
+  EXPECT_TRUE(shown);
+}
+
 // A toolbar without the preview button takes the row buttons at the
 // control's positions 1 and 2, behind the first button.
 TEST_F(SettlementMenusOnHost, RowButtonsWithoutPreviewGoToPositionsOneAndTwo) {
