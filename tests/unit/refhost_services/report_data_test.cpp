@@ -64,6 +64,15 @@ class ReportDataTest : public ::testing::Test {
     return rows;
   }
 
+  size_t PartnerCount(const std::string& view) {
+    size_t count = 0;
+    m_Main->Invoke([&] {
+      count = static_cast<size_t>(
+          qor::Val(m_Main->Db().QueryValue("SELECT COUNT(*) FROM " + view, {})));
+    });
+    return count;
+  }
+
   double ViewBalance(const std::string& view, const std::string& number) {
     double balance = 0;
     m_Main->Invoke([&] {
@@ -90,8 +99,9 @@ TEST_F(ReportDataTest, RangeOfCustomersTotalsTheirBalances) {
   std::vector<std::string> rows = Rows(true, Range("BCustNumber", "C001", "ECustNumber", "C002"));
   ASSERT_EQ(rows.size(), 3u);
   EXPECT_EQ(rows[2], "0  " + qor::FormatDouble(c001 + c002));
-  // Without bounds every customer is reported.
-  EXPECT_EQ(Rows(true, Range("BCustNumber", "", "ECustNumber", "")).size(), 6u);
+  // Without bounds every customer is reported, then the total.
+  EXPECT_EQ(Rows(true, Range("BCustNumber", "", "ECustNumber", "")).size(),
+            PartnerCount("vw_arap_RBalance") + 1);
 }
 
 TEST_F(ReportDataTest, SuppliersAreChosenByTheirOwnKeys) {
@@ -99,7 +109,8 @@ TEST_F(ReportDataTest, SuppliersAreChosenByTheirOwnKeys) {
   EXPECT_EQ(Rows(false, Range("BSupplyNumber", "S002", "ESupplyNumber", "S002")),
             (std::vector<std::string>{"1 S002 " + s002, "0  " + s002}));
   // The customer keys do not bound the payables.
-  EXPECT_EQ(Rows(false, Range("BCustNumber", "S002", "ECustNumber", "S002")).size(), 5u);
+  EXPECT_EQ(Rows(false, Range("BCustNumber", "S002", "ECustNumber", "S002")).size(),
+            PartnerCount("vw_arap_PBalance") + 1);
 }
 
 TEST_F(ReportDataTest, UnknownPartnerHasATotalOfZero) {
