@@ -8,6 +8,7 @@
 #include "refhost/db/database.h"
 #include "refhost/services/component_registry.h"
 #include "refhost/services/not_available.h"
+#include "refhost/services/other_bill_service.h"
 #include "refhost/session.h"
 
 namespace refhost {
@@ -31,32 +32,10 @@ class BillChecks : public virtual qor::ArApBillComponent {
   double GetUnCheckAmountFor(const std::string&, int32_t, int32_t, int32_t) override {
     NotAvailable(m_ProgId, "GetUnCheckAmountFor");
   }
-  qor::ObjectPtr GetBill(const std::string&, bool) override { NotAvailable(m_ProgId, "GetBill"); }
+  qor::Variant GetBill(const std::string&, bool) override { NotAvailable(m_ProgId, "GetBill"); }
 
  protected:
   std::string m_ProgId;
-};
-
-// The other receivable / payable bill component: its checks as above, and
-// the lookup of stored bills by number.
-class OtherBillService : public BillChecks, public qor::ArApBillInfoComponent {
- public:
-  using BillChecks::BillChecks;
-  std::string TypeName() const override { return "clsOtherBill"; }
-
-  // The other receivable bills carrying the number.
-  qor::RecordsetPtr GetARBillInfo(const std::string& /*propsString*/,
-                                  const std::string& billNo) override {
-    return CurrentSession().Db().QueryParams("SELECT * FROM t_RP_ROtherBill WHERE FBillNo = ?",
-                                             {Variant(qor::Trim(billNo))});
-  }
-
-  // The other payable bills carrying the number.
-  qor::RecordsetPtr GetAPBillInfo(const std::string& /*propsString*/,
-                                  const std::string& billNo) override {
-    return CurrentSession().Db().QueryParams("SELECT * FROM t_RP_POtherBill WHERE FBillNo = ?",
-                                             {Variant(qor::Trim(billNo))});
-  }
 };
 
 // Push-down bookkeeping: t_RP_PushBill records every bill generated from
@@ -154,20 +133,6 @@ class ApiRequestService : public qor::ApiRequestComponent {
   static constexpr const char* kProgId = "QORPlatformLib.clsApiRequest";
 };
 
-class ReportDataService : public qor::ReportDataComponent {
- public:
-  std::string TypeName() const override { return "Data"; }
-  qor::RecordsetPtr GetRpt131Data(const std::string&, const qor::HostDictionaryPtr&) override {
-    NotAvailable(kProgId, "GetRpt131Data");
-  }
-  qor::RecordsetPtr GetRpt132Data(const std::string&, const qor::HostDictionaryPtr&) override {
-    NotAvailable(kProgId, "GetRpt132Data");
-  }
-
- private:
-  static constexpr const char* kProgId = "QORMYWARAPRpt.Data";
-};
-
 template <class T>
 void RegisterNamed(ComponentRegistry& registry, const std::string& progId) {
   registry.Register(progId, [progId] { return std::make_shared<T>(progId); });
@@ -178,17 +143,11 @@ void RegisterNamed(ComponentRegistry& registry, const std::string& progId) {
 void RegisterBillServices(ComponentRegistry& registry) {
   RegisterNamed<BillChecks>(registry, "QORebsArApBill.clsArBill");
   RegisterNamed<BillChecks>(registry, "QORebsArApBill.clsApBill");
-  // The two spellings of each other-bill identifier name one component; the
-  // checking spelling comes last so that its errors carry it.
-  RegisterNamed<OtherBillService>(registry, "QORebsArAPBill.clsArOtherBill");
-  RegisterNamed<OtherBillService>(registry, "QORebsArAPBill.clsApOtherBill");
-  RegisterNamed<OtherBillService>(registry, "QORebsArApBill.clsArOtherBill");
-  RegisterNamed<OtherBillService>(registry, "QORebsArApBill.clsApOtherBill");
+  RegisterOtherBillService(registry);
   registry.Register("QORMARAPPush.clsPush", [] { return std::make_shared<PushService>(); });
   registry.Register("QORBills.clsCredit", [] { return std::make_shared<CreditService>(); });
   registry.Register("QORPlatformLib.clsApiRequest",
                     [] { return std::make_shared<ApiRequestService>(); });
-  registry.Register("QORMYWARAPRpt.Data", [] { return std::make_shared<ReportDataService>(); });
 }
 
 }  // namespace refhost
