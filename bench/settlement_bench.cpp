@@ -110,11 +110,7 @@ void ReceiptOverOpenInvoices(benchmark::State& state) {
       session->Invoke([&] { action(*session->Current()); });
     };
     session->Invoke([&] { session->Open(refhost::OpenWindow(*session, "receipt", 1, 0)); });
-    act([&](refhost::Window& w) {
-      qor::ToolbarControl& bar = w.Toolbar();
-      bar.Bands("mnuData")->Tools().Insert(-1, bar.Tools().Add(0, "mnuDataAutoPartAmt"));
-      w.SetField("FCustomerID", 0, std::to_string(kCustomer));
-    });
+    act([&](refhost::Window& w) { w.SetField("FCustomerID", 0, std::to_string(kCustomer)); });
     std::vector<refhost::Pick> picks;
     for (int i = 0; i < n; ++i) picks.push_back({"BINV" + std::to_string(kFirstId + i), 0});
     long rssBefore = ResidentKb();

@@ -95,27 +95,12 @@ class CreditService : public qor::CreditComponent {
   }
 };
 
-class ReportDataService : public qor::ReportDataComponent {
- public:
-  std::string TypeName() const override { return "Data"; }
-  qor::RecordsetPtr GetRpt131Data(const std::string&, const qor::HostDictionaryPtr&) override {
-    NotAvailable(kProgId, "GetRpt131Data");
-  }
-  qor::RecordsetPtr GetRpt132Data(const std::string&, const qor::HostDictionaryPtr&) override {
-    NotAvailable(kProgId, "GetRpt132Data");
-  }
-
- private:
-  static constexpr const char* kProgId = "QORMYWARAPRpt.Data";
-};
-
 }  // namespace
 
 void RegisterBillServices(ComponentRegistry& registry) {
   RegisterOtherBillService(registry);
   registry.Register("QORMARAPPush.clsPush", [] { return std::make_shared<PushService>(); });
   registry.Register("QORBills.clsCredit", [] { return std::make_shared<CreditService>(); });
-  registry.Register("QORMYWARAPRpt.Data", [] { return std::make_shared<ReportDataService>(); });
 }
 
 }  // namespace refhost
