@@ -24,6 +24,8 @@ std::string NumberTakenText(const std::string& number) {
 void BillEditorWindow::ClaimBillNumber() {
   BillEditorEvent& editor = *m_Editor;
   const std::string& column = editor.Template().NumberColumn();
+  // Only bills the host numbers (a prefix): the type card's number is the user's.
+  if (editor.Template().NumberPrefix().empty()) return;
   if (column.empty() || !editor.Store().Field(column)) return;
   std::string number = qor::Trim(qor::StrOf(editor.Store().Value(column, 0)));
   if (!editor.Storage().NumberTaken(number)) return;
@@ -42,6 +44,7 @@ std::string BillEditorWindow::SaveFailureText(const qor::VbError& error) const {
   const std::string& description = error.Description();
   const std::string& column = m_Editor->Template().NumberColumn();
   bool numberTaken = description.starts_with(kUniqueFailure) && !column.empty() &&
+                     !m_Editor->Template().NumberPrefix().empty() &&
                      qor::FindNoCase(description, "." + column) != std::string::npos;
   if (!numberTaken) return description;
   return NumberTakenText(qor::Trim(qor::StrOf(m_Editor->Store().Value(column, 0))));

@@ -77,6 +77,7 @@ class BillEditorWindow : public Window, private BillEditorActions {
   // bill_editor_numbers.cpp: a new bill keeps a free number at its save.
   void ClaimBillNumber();
   std::string SaveFailureText(const qor::VbError& error) const;
+  void RecordPushOrigin(int32_t billId);
   void TakeModifyLock(int32_t billId);
   void ReportHostError(const qor::VbError& error);
   Cell ResolveCell(const std::string& field, int32_t row);

@@ -58,11 +58,19 @@ bool IsColumnOrder(const std::string& text) {
 
 class ListDefinitionObject : public qor::ListDefinition {
  public:
-  explicit ListDefinitionObject(int32_t classTypeId) : m_ClassTypeId(classTypeId) {}
-  int32_t ClassTypeID() const override { return m_ClassTypeId; }
+  explicit ListDefinitionObject(const ListTemplate& listTemplate) : m_Template(listTemplate) {}
+  int32_t ClassTypeID() const override { return m_Template.classTypeId; }
+  // The lines of the bill in the list's view, read anew from the database.
+  // The view and key column were checked as plain names when the template
+  // was read.
+  qor::RecordsetPtr GetBillDetail(int32_t billId) override {
+    return CurrentSession().Db().QueryParams(
+        "SELECT * FROM " + m_Template.source + " WHERE " + m_Template.keyColumn + " = ?",
+        {qor::Variant(billId)});
+  }
 
  private:
-  int32_t m_ClassTypeId;
+  ListTemplate m_Template;
 };
 
 }  // namespace
@@ -79,7 +87,7 @@ class ListEventsObject : public qor::ListEvents {
   }
   qor::RecordsetPtr GetListRecordset() override { return Window().ListRecordset(); }
   std::shared_ptr<qor::ListDefinition> GetListDefinition() override {
-    return std::make_shared<ListDefinitionObject>(Window().ClassTypeId());
+    return std::make_shared<ListDefinitionObject>(Window().Template());
   }
   qor::HostVectorPtr GetSelectedRows() override { return Window().SelectedRows(); }
   qor::ToolbarControlPtr GetToolBarControl() override { return Window().Bar(); }

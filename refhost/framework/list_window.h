@@ -95,6 +95,7 @@ class ListWindow : public Window {
   // What the list object offers the plug-in.
   qor::RecordsetPtr ListRecordset() const { return m_Recordset; }
   int32_t ClassTypeId() const { return m_Rows.Template().classTypeId; }
+  const ListTemplate& Template() const { return m_Rows.Template(); }
   qor::HostVectorPtr SelectedRows() const;
   qor::ToolbarControlPtr Bar() const { return m_Bar; }
   // Reads the lines anew and raises AfterGetData.

@@ -24,6 +24,9 @@ class ListDefinition : public Object {
  public:
   std::string TypeName() const override { return "ListDefinition"; }
   virtual int32_t ClassTypeID() const = 0;
+  // The stored bill of the internal id: one record per row of the bill, with
+  // its status, date, preparer, checker, number and voucher.
+  virtual RecordsetPtr GetBillDetail(int32_t billId) = 0;
 };
 
 // The list view's event object ("ListEvents").

@@ -85,6 +85,8 @@ std::string OtherBill::GetFunctionCode(int32_t kind) const {
 // Gives back what the user still holds for the bill, then lets go of the
 // host's objects.
 void OtherBill::OnTerminate() {
+  // A new bill saved in this window was never loaded: its id is in the editor.
+  if (m_lBillID <= 0 && m_BillInterface) m_lBillID = m_BillInterface->GetBillInterID();
   if (m_lBillID > 0)
     ReleaseUserRecordLocks(GetFunctionCode(kFuncKindModify), m_lBillID, m_sOpenerProps);
   if (m_lFuncHandle != 0) ReleaseFunc(m_lFuncHandle);

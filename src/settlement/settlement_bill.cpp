@@ -133,6 +133,8 @@ std::string SettlementBill::GetFunctionCode(int32_t kind) const {
 // Gives back what the user still holds for the bill, then lets go of the
 // host's objects.
 void SettlementBill::OnTerminate() {
+  // A new bill saved in this window was never loaded: its id is in the editor.
+  if (m_lBillID <= 0 && m_BillInterface) m_lBillID = m_BillInterface->GetBillInterID();
   if (m_lBillID > 0)
     ReleaseUserRecordLocks(GetFunctionCode(kFuncKindModify), m_lBillID, m_sOpenerProps);
   auto glData = GetGLData();

@@ -104,6 +104,7 @@ class FakeBillEvent : public qor::BillEvent {
 class FakeListDefinition : public qor::ListDefinition {
  public:
   int32_t ClassTypeID() const override { return 1000201; }
+  qor::RecordsetPtr GetBillDetail(int32_t) override { NotExpected("GetBillDetail"); }
 };
 
 // A list view counting how often its rows and definition were read.
