@@ -217,6 +217,35 @@ TEST(PluginClasses, TerminatorReleasesTheUsersModifyLocksOfTheLoadedRecord) {
   }
 }
 
+TEST(PluginClasses, ALockThatCannotBeReleasedIsReportedOnce) {
+  for (const LockCase& c : kLockCases) {
+    SCOPED_TRACE(c.className);
+    FakeProduct product(false);
+    product.mutex->m_Held = std::make_shared<qor::HostVector>();
+    product.mutex->m_Held->Add(qor::Variant(5));
+    product.mutex->m_BatchResult = false;
+    RunOnFreshThread(product.platform, [&] {
+      auto bill = std::make_shared<FakeBillEvent>();
+      bill->SetHeader("FBillId", qor::Variant(77));
+      bill->SetHeader("FID", qor::Variant(77));
+      auto plugin = LoadedClass(c.className, bill);
+      int reported = 0;
+      for (int attempt = 0; attempt < 2; ++attempt) {
+        try {
+          plugin->Terminate();
+        } catch (const qor::VbError& error) {
+          ++reported;
+          EXPECT_EQ(error.Source(), "QORNetControl.Mutex");
+          EXPECT_NE(error.Description().find("锁定"), std::string::npos);
+        }
+      }
+      EXPECT_EQ(reported, 1);
+      EXPECT_NO_THROW(plugin.reset());
+    });
+    EXPECT_EQ(product.mutex->m_Batches.size(), 1u);
+  }
+}
+
 TEST(PluginClasses, TerminatorWithoutLoadedRecordOrHeldLocksReleasesNothing) {
   for (const LockCase& c : kLockCases) {
     SCOPED_TRACE(c.className);
