@@ -47,7 +47,7 @@ ACTING
   press <tool>              the tool's keyboard shortcut: as click, but the tool only has
                             to exist and be enabled (its tool-set copy; a tool only in
                             bands: any enabled copy); hidden tools can be pressed. Bill
-                            editors and bill lists.
+                            editors, lists and the type tree.
   select <tool> <pick>...   pick: INV0001 | id=<billId>, optionally with #<n>, written
                             apart (INV0001 #2) or attached (INV0001#2); no limit on
                             their number
