@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "core/vb.h"
 #include "plugin/registration.h"
 #include "refhost/db/database.h"
 #include "refhost/framework/window.h"
@@ -98,6 +99,34 @@ TEST_F(SettlementListOnHost, PickingAddsNoCommand) {
   EXPECT_EQ(bar.Bands("BandToolBar")->Tools().Find("Voucher"), nullptr);
   EXPECT_FALSE(bar.Tools().Item("mnuEditDelete")->m_Visible);
   EXPECT_EQ(bar.LayoutCount(), 1);
+}
+
+TEST_F(SettlementListOnHost, ResultDisplayHasOneLinePerBillUnderItsTitle) {
+  m_Session->Invoke([&] {
+    for (const char* bill : {"2", "3"}) {
+      m_Session->Db().ExecuteParams(
+          "INSERT INTO t_FuncLock (FFuncType, FFuncCode, FSession, FProcessID, FKey) "
+          "VALUES (21, 'AP0226', 'other', 1001, ?)",
+          {qor::Variant(bill)});
+    }
+  });
+  OpenList("payment-list");
+  m_Session->Invoke([&] {
+    m_Session->Current()->SelectRows({"FK0003", "FK0002"});
+    m_Session->Current()->Click("Check");
+  });
+  const refhost::ShownRecords& shown = m_Run->Shown();
+  EXPECT_EQ(shown.displayTitles, "提示信息|");
+  ASSERT_EQ(shown.displayRows.size(), 2u);
+  for (const std::string& row : shown.displayRows) {
+    EXPECT_TRUE(row.starts_with("当前使用的功能与当前或其他用户有冲突")) << row;
+    EXPECT_TRUE(row.ends_with("|")) << row;
+  }
+  // The other user's locks stay; the run gave back its own.
+  int32_t locks = 0;
+  m_Session->Invoke(
+      [&] { locks = qor::CLng(m_Session->Db().QueryValue("SELECT COUNT(*) FROM t_FuncLock")); });
+  EXPECT_EQ(locks, 2);
 }
 
 }  // namespace
