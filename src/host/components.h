@@ -182,10 +182,19 @@ class ArApBillInfoComponent : public virtual Object {
 // "QORebsArApBill.clsInOutType", "QORebsArAPBill.clsInOutType".
 class InOutTypeComponent : public virtual Object {
  public:
-  // All income/expense types, or the one of the id when given.
-  virtual RecordsetPtr GetRPInOutTypeInfo(const std::string& propsString,
-                                          const std::optional<Variant>& id) = 0;
-  virtual bool CheckRPInOutTypeUsed(const std::string& propsString, const Variant& idOrNumber) = 0;
+  // The income/expense types that meet every criterion given, by position:
+  // the id, the number, the name, the parent's number and the class type id.
+  // A criterion left out (or empty) does not restrict; none given: all types.
+  virtual RecordsetPtr GetRPInOutTypeInfo(
+      const std::string& propsString, const std::optional<Variant>& id = std::nullopt,
+      const std::optional<Variant>& number = std::nullopt,
+      const std::optional<Variant>& name = std::nullopt,
+      const std::optional<Variant>& parentNumber = std::nullopt,
+      const std::optional<Variant>& classTypeId = std::nullopt) = 0;
+  // True when the type, named by its id or (id left empty) by its number in
+  // third position, has types under it or is used by bills.
+  virtual bool CheckRPInOutTypeUsed(const std::string& propsString, const Variant& id,
+                                    const std::optional<Variant>& number = std::nullopt) = 0;
   virtual bool IsSameAcctId(const std::string& propsString, const std::string& typeList,
                             int32_t accountId) = 0;
 };

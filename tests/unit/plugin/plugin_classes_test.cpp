@@ -171,9 +171,10 @@ struct LockCase {
 };
 
 const LockCase kLockCases[] = {
-    {"clsReceiveBill", "FBillId", "AR0224"}, {"clsPayBill", "FBillId", "AP0224"},
-    {"clsROtherBill", "FBillId", "AR0302"},  {"clsPOtherBill", "FBillId", "AP0302"},
-    {"clsRPInOutType", "FID", "pu0551"},
+    {"clsReceiveBill", "FBillId", "AR0224"},
+    {"clsPayBill", "FBillId", "AP0224"},
+    {"clsROtherBill", "FBillId", "AR0302"},
+    {"clsPOtherBill", "FBillId", "AP0302"},
 };
 
 // Creates the class, shows it a bill whose header holds the ids and loads it.

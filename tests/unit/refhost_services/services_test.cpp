@@ -372,6 +372,31 @@ TEST_F(ServicesTest, IncomeTypesAndTheirUse) {
     EXPECT_EQ(qor::CLng(byNumber->Field("FId")), 4);
     EXPECT_EQ(qor::CLng(byNumber->Field("FParentid")), 3);
 
+    auto byNumberPlace = types->GetRPInOutTypeInfo("", std::nullopt, Variant("2.02"));
+    ASSERT_EQ(byNumberPlace->RecordCount(), 1);
+    EXPECT_EQ(qor::CLng(byNumberPlace->Field("FID")), 9);
+    EXPECT_EQ(types->GetRPInOutTypeInfo("", std::nullopt, Variant("2.02"), {}, {}, Variant(1000206))
+                  ->RecordCount(),
+              0)
+        << "another class type";
+    auto underParent = types->GetRPInOutTypeInfo("", {}, {}, Variant("房租"), Variant("2.02"));
+    ASSERT_EQ(underParent->RecordCount(), 1);
+    EXPECT_EQ(qor::CLng(underParent->Field("FID")), 10);
+    EXPECT_EQ(types->GetRPInOutTypeInfo("", {}, {}, Variant("房租"), Variant("2"))->RecordCount(),
+              0)
+        << "only the types directly under the parent";
+    EXPECT_EQ(types->GetRPInOutTypeInfo("", {}, {}, {}, Variant("1.01"))->RecordCount(), 2);
+    EXPECT_EQ(types->GetRPInOutTypeInfo("", {}, {}, Variant("运输费"))->RecordCount(), 1);
+    EXPECT_EQ(types->GetRPInOutTypeInfo("", {}, Variant(""))->RecordCount(), 0)
+        << "a blank number is a criterion";
+    EXPECT_EQ(types->GetRPInOutTypeInfo("", Variant(0))->RecordCount(), 12)
+        << "the id of a record not stored yet does not restrict";
+
+    // By number only the bills count: a group is not a type with business.
+    EXPECT_TRUE(types->CheckRPInOutTypeUsed("", Variant(), Variant("2.01")));
+    EXPECT_FALSE(types->CheckRPInOutTypeUsed("", Variant(), Variant("1.01")));
+    EXPECT_FALSE(types->CheckRPInOutTypeUsed("", Variant(), Variant("1.03")));
+    EXPECT_FALSE(types->CheckRPInOutTypeUsed("", Variant(), Variant("")));
     EXPECT_TRUE(types->CheckRPInOutTypeUsed("", Variant(3))) << "has children";
     EXPECT_TRUE(types->CheckRPInOutTypeUsed("", Variant(4))) << "on other receivable bills";
     EXPECT_TRUE(types->CheckRPInOutTypeUsed("", Variant("2.01"))) << "on an other payable bill";
