@@ -182,7 +182,12 @@ std::shared_ptr<qor::PluginClass> LoadedClass(const std::string& className,
                                               const std::shared_ptr<FakeBillEvent>& bill) {
   auto plugin = CreateClass(className);
   plugin->Show(bill);
-  bill->RaiseAfterLoadBill();
+  // The load handlers go on to arrange the editor, which this fake does not
+  // carry; the id they read first is all these tests need.
+  try {
+    bill->RaiseAfterLoadBill();
+  } catch (const qor::VbError&) {
+  }
   return plugin;
 }
 

@@ -302,8 +302,39 @@ TEST_F(ServicesTest, NotYetAvailableMembersRaise438) {
       EXPECT_EQ(error.Description(),
                 "QORebsArApBill.clsArBill.CheckBill is not available yet in the reference host");
     }
+  });
+}
+
+TEST_F(ServicesTest, CreditStatusFromThePartnersBalanceAndLimit) {
+  m_Main->Invoke([] {
     auto credit = Create<qor::CreditComponent>("QORBills.clsCredit");
-    EXPECT_THROW(credit->GetStatusMoneyAndCredit("C001", 1000205), qor::VbError);
+    EXPECT_EQ(credit->GetStatusMoneyAndCredit("C001", 1000201),
+              "应收余额 7500.00，信用额度 200000.00，可用额度 192500.00");
+    EXPECT_EQ(credit->GetStatusMoneyAndCredit(" C002 ", 1000205),
+              "应收余额 21000.00，信用额度 50000.00，可用额度 29000.00");
+    EXPECT_EQ(credit->GetStatusMoneyAndCredit("C005", 1000201), "应收余额 10000.00，未设信用额度");
+    EXPECT_EQ(credit->GetStatusMoneyAndCredit("S002", 1000206),
+              "应付余额 6000.00，信用额度 20000.00，可用额度 14000.00");
+    // A customer's number on the payable side, an unknown number, another bill type.
+    EXPECT_EQ(credit->GetStatusMoneyAndCredit("C001", 1000202), "");
+    EXPECT_EQ(credit->GetStatusMoneyAndCredit("C001' OR '1'='1", 1000201), "");
+    EXPECT_EQ(credit->GetStatusMoneyAndCredit("C001", 1000207), "");
+    auto db = &CurrentSession().Db();
+    db->Execute("UPDATE t_Organization SET FCreditDegree = 5000 WHERE FItemID = 1");
+    EXPECT_EQ(credit->GetStatusMoneyAndCredit("C001", 1000201),
+              "应收余额 7500.00，信用额度 5000.00，已超出信用额度 2500.00");
+  });
+}
+
+TEST_F(ServicesTest, PushDownOriginFromThePushTable) {
+  m_Main->Invoke([] {
+    auto push = Create<qor::PushComponent>("QORMARAPPush.clsPush");
+    EXPECT_EQ(push->GetBillTypeID("", 1100, "t_RP_PBill"), 1000018);
+    EXPECT_EQ(push->GetBillTypeID("", 1100, "T_RP_RBILL"), 1000002);
+    EXPECT_EQ(push->GetBillTypeID("", 2, "t_RP_PBill"), 0);
+    EXPECT_EQ(push->GetBillTypeID("", 1100, "t_RP_PushBill"), 0);
+    CurrentSession().Db().Execute("UPDATE t_RP_PBill SET FPushed = 1 WHERE FBillID = 2");
+    EXPECT_EQ(push->GetBillTypeID("", 2, "t_RP_PBill"), 1);
   });
 }
 
