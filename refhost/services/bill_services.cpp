@@ -8,6 +8,7 @@
 #include "refhost/db/database.h"
 #include "refhost/services/component_registry.h"
 #include "refhost/services/not_available.h"
+#include "refhost/services/other_bill_service.h"
 #include "refhost/session.h"
 
 namespace refhost {
@@ -31,32 +32,10 @@ class BillChecks : public virtual qor::ArApBillComponent {
   double GetUnCheckAmountFor(const std::string&, int32_t, int32_t, int32_t) override {
     NotAvailable(m_ProgId, "GetUnCheckAmountFor");
   }
-  qor::ObjectPtr GetBill(const std::string&, bool) override { NotAvailable(m_ProgId, "GetBill"); }
+  qor::Variant GetBill(const std::string&, bool) override { NotAvailable(m_ProgId, "GetBill"); }
 
  protected:
   std::string m_ProgId;
-};
-
-// The other receivable / payable bill component: its checks as above, and
-// the lookup of stored bills by number.
-class OtherBillService : public BillChecks, public qor::ArApBillInfoComponent {
- public:
-  using BillChecks::BillChecks;
-  std::string TypeName() const override { return "clsOtherBill"; }
-
-  // The other receivable bills carrying the number.
-  qor::RecordsetPtr GetARBillInfo(const std::string& /*propsString*/,
-                                  const std::string& billNo) override {
-    return CurrentSession().Db().QueryParams("SELECT * FROM t_RP_ROtherBill WHERE FBillNo = ?",
-                                             {Variant(qor::Trim(billNo))});
-  }
-
-  // The other payable bills carrying the number.
-  qor::RecordsetPtr GetAPBillInfo(const std::string& /*propsString*/,
-                                  const std::string& billNo) override {
-    return CurrentSession().Db().QueryParams("SELECT * FROM t_RP_POtherBill WHERE FBillNo = ?",
-                                             {Variant(qor::Trim(billNo))});
-  }
 };
 
 // Push-down bookkeeping: t_RP_PushBill records every bill generated from
@@ -178,12 +157,7 @@ void RegisterNamed(ComponentRegistry& registry, const std::string& progId) {
 void RegisterBillServices(ComponentRegistry& registry) {
   RegisterNamed<BillChecks>(registry, "QORebsArApBill.clsArBill");
   RegisterNamed<BillChecks>(registry, "QORebsArApBill.clsApBill");
-  // The two spellings of each other-bill identifier name one component; the
-  // checking spelling comes last so that its errors carry it.
-  RegisterNamed<OtherBillService>(registry, "QORebsArAPBill.clsArOtherBill");
-  RegisterNamed<OtherBillService>(registry, "QORebsArAPBill.clsApOtherBill");
-  RegisterNamed<OtherBillService>(registry, "QORebsArApBill.clsArOtherBill");
-  RegisterNamed<OtherBillService>(registry, "QORebsArApBill.clsApOtherBill");
+  RegisterOtherBillService(registry);
   registry.Register("QORMARAPPush.clsPush", [] { return std::make_shared<PushService>(); });
   registry.Register("QORBills.clsCredit", [] { return std::make_shared<CreditService>(); });
   registry.Register("QORPlatformLib.clsApiRequest",

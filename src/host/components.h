@@ -169,7 +169,9 @@ class ArApBillComponent : public virtual Object {
   virtual HostDictionaryPtr CheckBillSimple(const HostDictionaryPtr& params) = 0;
   virtual double GetUnCheckAmountFor(const std::string& propsString, int32_t customerId,
                                      int32_t currencyId, int32_t billId) = 0;
-  virtual ObjectPtr GetBill(const std::string& propsString, bool receivable) = 0;
+  // The other-bill components: true when the reminder about the settlement
+  // account of an on-account bill is not wanted (receivable or payable side).
+  virtual Variant GetBill(const std::string& propsString, bool receivable = true) = 0;
 };
 
 // "QORebsArAPBill.clsArOtherBill", "QORebsArAPBill.clsApOtherBill".
