@@ -106,6 +106,7 @@ class ListWindow : public Window {
   // Opens the bill of the current line: the value of the column marked
   // primary (FISPrimary = 1) in the field descriptions, "FInterID" when none is.
   void ShowCurrentLineBill(const qor::HostVectorPtr& fields);
+  const ListTemplate& Template() const { return m_Rows.Template(); }
   qor::HostVectorPtr SelectedRows() const;
   qor::ToolbarControlPtr Bar() const { return m_Bar; }
   // Reads the lines anew and raises AfterGetData.

@@ -133,20 +133,6 @@ class ApiRequestService : public qor::ApiRequestComponent {
   static constexpr const char* kProgId = "QORPlatformLib.clsApiRequest";
 };
 
-class ReportDataService : public qor::ReportDataComponent {
- public:
-  std::string TypeName() const override { return "Data"; }
-  qor::RecordsetPtr GetRpt131Data(const std::string&, const qor::HostDictionaryPtr&) override {
-    NotAvailable(kProgId, "GetRpt131Data");
-  }
-  qor::RecordsetPtr GetRpt132Data(const std::string&, const qor::HostDictionaryPtr&) override {
-    NotAvailable(kProgId, "GetRpt132Data");
-  }
-
- private:
-  static constexpr const char* kProgId = "QORMYWARAPRpt.Data";
-};
-
 template <class T>
 void RegisterNamed(ComponentRegistry& registry, const std::string& progId) {
   registry.Register(progId, [progId] { return std::make_shared<T>(progId); });
@@ -162,7 +148,6 @@ void RegisterBillServices(ComponentRegistry& registry) {
   registry.Register("QORBills.clsCredit", [] { return std::make_shared<CreditService>(); });
   registry.Register("QORPlatformLib.clsApiRequest",
                     [] { return std::make_shared<ApiRequestService>(); });
-  registry.Register("QORMYWARAPRpt.Data", [] { return std::make_shared<ReportDataService>(); });
 }
 
 }  // namespace refhost

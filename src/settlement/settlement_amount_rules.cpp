@@ -39,7 +39,8 @@ void SettlementBill::ApplyDiscountRate(double discount) {
   const std::string paidFor(m_Side.paidKeyFor);
   double received =
       ReceivedFromDiscount(HeaderNumber("FDiscount"), HeaderNumber("FAmountFor"), decimals);
-  WriteTextAndValue(paidFor, kHeaderRow, qor::FormatDouble(received), qor::Variant(received));
+  WriteTextAndValue(paidFor, kHeaderRow, FormatLocalAmount(received, decimals),
+                    qor::Variant(received));
   double discountAmount = Round(HeaderNumber("FAmountFor") - HeaderNumber(paidFor), decimals);
   SetBillFieldValue(editor, "FDiscountAmountFor", kHeaderRow, qor::Variant(discountAmount));
   if (discount != 100) return;
@@ -85,8 +86,10 @@ void SettlementBill::SpreadRateToRows(int32_t currencyId, double rate, bool roun
     double settleFor = RowNumber("FBillSettleAmountFor", row);
     if (roundFirst) settleFor = Round(settleFor, currencyDecimals);
     double settle = Round(rate * settleFor, local);
-    WriteTextAndValue("FEntryExchangeRate", row, qor::FormatDouble(rate), qor::Variant(rate));
-    WriteTextAndValue("FBillSettleAmount", row, qor::FormatDouble(settle), qor::Variant(settle));
+    WriteTextAndValue("FEntryExchangeRate", row, FormatLocalAmount(rate, kRowRateDecimals),
+                      qor::Variant(rate));
+    WriteTextAndValue("FBillSettleAmount", row, FormatLocalAmount(settle, local),
+                      qor::Variant(settle));
     changed = true;
   }
   if (changed) editor->ResetBillView();

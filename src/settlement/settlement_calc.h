@@ -13,6 +13,9 @@
 // the source selection.
 namespace qorarap {
 
+// Decimals the settlement rows show their exchange rate with.
+inline constexpr int32_t kRowRateDecimals = 10;
+
 // The rate of a currency from its "ExchangeRate" and "Operator": "*" the
 // rate itself, "/" its reciprocal; any other operator gives 0.
 double CurrencyRate(double exchangeRate, std::string_view op);

@@ -211,7 +211,7 @@ void SettlementBill::m_BillInterface_SetCurrencyState(const qor::HostDictionaryP
           std::string_view("FBillSettleAmountFor"), std::string_view("FEntryAmount_SRC")}) {
       ApplyFieldDecimals(std::string(key), decimals, true);
     }
-    ApplyFieldDecimals("FEntryExchangeRate", 10, false);
+    ApplyFieldDecimals("FEntryExchangeRate", kRowRateDecimals, false);
   }
 }
 
