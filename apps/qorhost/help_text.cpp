@@ -34,8 +34,8 @@ WINDOWS
                                  (a bill id below 1, like an unknown one, is an error)
   open <bill> <billId> view | open <bill> no=<billNo> view              (edit mode 0)
   open <list-or-tree>
-  open <list> pick                a bill list opened to pick a bill for another window
-                                 (show mode 3); not for type-tree and type-list
+  open <list> pick               a list of bills opened to pick a bill for another window
+                                 (its ShowMode is 3)
   close
   bills: receipt payment other-receivable other-payable
   lists: receipt-list payment-list other-receivable-list other-payable-list

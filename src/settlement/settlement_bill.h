@@ -189,6 +189,20 @@ class SettlementBill : public qor::PluginClass {
   void m_LstInterface_AfterGetData();
   void m_LstInterface_MenuBarClick(const qor::ToolPtr& LOOMTool, bool& Cancel);
   void m_LstInterface_MenuBarInitialize(const qor::ToolbarControlPtr& oMenuBar);
+  void AddListCommandTools(const qor::ToolbarControlPtr& oActiveBar);
+  void ListDelete(const qor::HostVectorPtr& selection, bool refresh, bool& Cancel);
+  void ListCheck(const qor::HostVectorPtr& selection, bool refresh, bool& Cancel);
+  void ListUncheck(const qor::HostVectorPtr& selection, bool refresh, bool& Cancel);
+  void ListVoucher(const qor::HostVectorPtr& selection, bool& Cancel);
+  void RefreshListAfterCommand(bool refresh);
+  // The stored bill of a selected row (one record per entry row).
+  qor::RecordsetPtr GetStoredBill(int32_t billId);
+  bool ValidateListOperation(const qor::HostVectorPtr& selection, int32_t operation);
+  // The refusal of one stored bill for the operation, "" when it may go on.
+  std::string ListRefusal(qor::Recordset& bill, int32_t operation, int32_t& buttons);
+  void RunListOperation(const qor::HostVectorPtr& selection, int32_t operation);
+  void ShowLinkedBill();
+
   // ---- end of list.
 
   const SettlementSide& m_Side;

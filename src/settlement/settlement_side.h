@@ -117,6 +117,10 @@ struct SettlementSide {
   bool setsHelpBandCaption;
   // ---- end.
   // ---- Differences of the list.
+  // The receipt list opens the bill a row settles ("viewBill").
+  bool listHandlesViewBill;
+  // The payment list offers export ("mnuExportData" in "mnuFile").
+  bool listShowsExportData;
   // ---- end.
 };
 
@@ -214,6 +218,8 @@ inline constexpr SettlementSide kReceiptSide{
     .setsHelpBandCaption = true,
     // ---- end.
     // ---- list.
+    .listHandlesViewBill = true,
+    .listShowsExportData = false,
     // ---- end.
 };
 
@@ -313,6 +319,8 @@ inline constexpr SettlementSide kPaymentSide{
     .setsHelpBandCaption = false,
     // ---- end.
     // ---- list.
+    .listHandlesViewBill = false,
+    .listShowsExportData = true,
     // ---- end.
 };
 
