@@ -186,6 +186,31 @@ class SettlementBill : public qor::PluginClass {
   void m_LstInterface_AfterGetData();
   void m_LstInterface_MenuBarClick(const qor::ToolPtr& LOOMTool, bool& Cancel);
   void m_LstInterface_MenuBarInitialize(const qor::ToolbarControlPtr& oMenuBar);
+  void AddListCommandTools(const qor::ToolbarControlPtr& oActiveBar);
+  void ListDelete(const qor::HostVectorPtr& selection, bool refresh, bool& Cancel);
+  void ListCheck(const qor::HostVectorPtr& selection, bool refresh, bool& Cancel);
+  void ListUncheck(const qor::HostVectorPtr& selection, bool refresh, bool& Cancel);
+  void ListVoucher(const qor::HostVectorPtr& selection, bool& Cancel);
+  void RefreshListAfterCommand(bool refresh);
+  // The stored bill of a selected row (one record per entry row).
+  qor::RecordsetPtr GetStoredBill(int32_t billId);
+  bool ValidateListOperation(const qor::HostVectorPtr& selection, int32_t operation);
+  // The refusal of one stored bill for the operation, "" when it may go on.
+  std::string ListRefusal(qor::Recordset& bill, int32_t operation, int32_t& buttons);
+  void RunListOperation(const qor::HostVectorPtr& selection, int32_t operation);
+  void ShowLinkedBill();
+
+  // Shared with the editor's commands: one bill checked (1), unchecked (2)
+  // or deleted (0) under its function lock, and whether a source document
+  // exists (and is checked).
+  struct BillOperationResult {
+    bool success = false;
+    int32_t code = 0;
+    std::string message;
+  };
+  BillOperationResult PerformBillOperation(int32_t operation, int32_t transType, int32_t interId);
+  void IsSourceChecked(const qor::Variant& classId, const qor::Variant& interId, bool checkAudited,
+                       int32_t& code, bool& ok);
   // ---- end of list.
 
   const SettlementSide& m_Side;
