@@ -138,6 +138,8 @@ class SettlementBill : public qor::PluginClass {
   void m_BillInterface_MenuBarClick(const qor::ToolPtr& LOOMTool, bool& Cancel);
 
   // Save checks (settlement_save_checks.cpp).
+  void IsSourceChecked(int32_t classId, int32_t interId, bool checkAudited, int32_t& code,
+                       bool& ok);
   void UpdateSettleFields();
   bool CheckCurrencyMix();
   struct RowCheckState;
@@ -170,7 +172,12 @@ class SettlementBill : public qor::PluginClass {
   void RefreshRateBeforeExit();
   void ToggleAutoAmountOption();
   bool CheckCheckerNotPreparer();
-  // PerformBillOperation and IsSourceChecked are shared with the list (below).
+  struct BillOperationResult {
+    bool success = false;
+    int32_t code = 0;
+    std::string message;
+  };
+  BillOperationResult PerformBillOperation(int32_t operation, int32_t transType, int32_t interId);
   void ShowBillHelp();
   void ViewBillVoucher();
   void ResetForRedBlue();
