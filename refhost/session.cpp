@@ -120,14 +120,18 @@ void Session::Open(std::unique_ptr<Window> window) {
   Invoke([this, &window] { m_Windows.push_back(std::move(window)); });
 }
 
-void Session::CloseCurrent() {
-  Invoke([this] {
+std::optional<qor::VbError> Session::CloseCurrent() {
+  std::optional<qor::VbError> error;
+  Invoke([&] {
     if (m_Windows.empty()) throw ScenarioError("no window is open in session " + m_Name);
     // Dropped even when its closing fails.
     std::unique_ptr<Window> window = std::move(m_Windows.back());
     m_Windows.pop_back();
+    window->m_LastError.reset();
     window->Close();
+    error = window->m_LastError;
   });
+  return error;
 }
 
 void Session::CloseAll() {

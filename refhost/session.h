@@ -6,10 +6,12 @@
 #include <functional>
 #include <memory>
 #include <mutex>
+#include <optional>
 #include <string>
 #include <thread>
 #include <vector>
 
+#include "core/vb_error.h"
 #include "refhost/host_run.h"
 
 namespace refhost {
@@ -48,8 +50,9 @@ class Session {
   // Windows, the current one last.
   Window* Current() const;
   void Open(std::unique_ptr<Window> window);
-  // Closes the current window (the plug-in object is destroyed).
-  void CloseCurrent();
+  // Closes the current window (the plug-in object is terminated and
+  // destroyed); returns the run-time error its closing raised to the host.
+  std::optional<qor::VbError> CloseCurrent();
   void CloseAll();
   const std::vector<std::unique_ptr<Window>>& Windows() const { return m_Windows; }
 

@@ -10,6 +10,7 @@
 #include "apps/qorhost/help_text.h"
 #include "plugin/registration.h"
 #include "refhost/scenario/runner.h"
+#include "refhost/scenario/temporary_folders.h"
 #include "refhost/services/component_registry.h"
 #include "refhost/services/host_services.h"
 
@@ -77,6 +78,8 @@ int Demo() {
 }  // namespace
 
 int main(int argc, char** argv) {
+  // Interrupted, or the output pipe closed: the scenario databases go too.
+  refhost::scenario::RemoveTemporaryFoldersOnSignals();
   std::vector<std::string> args(argv + 1, argv + argc);
   if (args.empty()) {
     std::cerr << qorhost::kUsage;
@@ -95,6 +98,12 @@ int main(int argc, char** argv) {
     std::cerr << "qorhost: " << failure.what() << '\n';
     return 1;
   }
-  std::cerr << qorhost::kUsage;
+  bool known = command == "run" || command == "demo" || command == "help" || command == "--help" ||
+               command == "-h";
+  if (known) {
+    std::cerr << "qorhost " << command << ": takes no arguments\n" << qorhost::kUsage;
+  } else {
+    std::cerr << "qorhost: unknown command \"" << command << "\"\n" << qorhost::kUsage;
+  }
   return kUsageError;
 }

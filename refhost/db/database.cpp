@@ -61,13 +61,35 @@ qor::Variant ColumnValue(sqlite3_stmt* statement, int column, bool dateColumn) {
   }
 }
 
+std::string EscapedForTrace(const std::string& text) {
+  std::string out;
+  for (char c : text) {
+    if (c == '\'') {
+      out += "''";
+    } else if (c == '\\') {
+      out += "\\\\";
+    } else if (c == '\n') {
+      out += "\\n";
+    } else if (c == '\r') {
+      out += "\\r";
+    } else if (c == '\t') {
+      out += "\\t";
+    } else {
+      out += c;
+    }
+  }
+  return out;
+}
+
 std::string ParamText(const qor::Variant& value) {
   switch (value.Type()) {
     case qor::VarType::Empty:
     case qor::VarType::Null:
       return "Null";
     case qor::VarType::String:
-      return "'" + value.StringValue() + "'";
+      // As a T-SQL literal: a quote doubled, line breaks written out, so that
+      // one parameter stays one readable token of the trace line.
+      return "'" + EscapedForTrace(value.StringValue()) + "'";
     case qor::VarType::Date:
       return "'" + DateText(value.DoubleValue()) + "'";
     case qor::VarType::Object:
@@ -140,6 +162,15 @@ qor::RecordsetPtr Database::Query(const std::string& sql) {
 }
 
 int Database::Execute(const std::string& sql) { return TsqlBatch(*this).Run(sql).changes; }
+
+qor::RecordsetPtr Database::QueryReadOnly(const std::string& sql) {
+  sqlite3_exec(m_Db, "PRAGMA query_only = 1", nullptr, nullptr, nullptr);
+  struct Writable {
+    sqlite3* db;
+    ~Writable() { sqlite3_exec(db, "PRAGMA query_only = 0", nullptr, nullptr, nullptr); }
+  } writable{m_Db};
+  return Query(sql);
+}
 
 qor::RecordsetPtr Database::QueryParams(const std::string& sql,
                                         const std::vector<qor::Variant>& params) {

@@ -45,6 +45,10 @@ class Database : private SqlExecutor {
   qor::RecordsetPtr Query(const std::string& sql);
   // Runs the batch; returns the number of rows its statements changed.
   int Execute(const std::string& sql);
+  // As Query, with the connection read-only for the batch: a statement that
+  // would write fails with the SQL error "attempt to write a readonly
+  // database" and changes nothing.
+  qor::RecordsetPtr QueryReadOnly(const std::string& sql);
 
   // One statement with "?" parameters. Empty and Null bind as NULL, booleans as 1 / 0,
   // dates as 'yyyy-mm-dd' (with ' hh:mm:ss' when they have a time of day).

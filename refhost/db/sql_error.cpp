@@ -4,10 +4,10 @@
 
 namespace refhost {
 
-void RaiseSqlError(const std::string& message, const std::string& statement) {
-  std::string description = message;
-  if (!statement.empty()) description += " | SQL: " + statement;
-  throw qor::VbError(kSqlErrorNumber, kSqlErrorSource, description);
+void RaiseSqlError(const std::string& message, const std::string& /*statement*/) {
+  // The statement stays out of the description, which message boxes show:
+  // the trace has already shown it.
+  throw qor::VbError(kSqlErrorNumber, kSqlErrorSource, message);
 }
 
 }  // namespace refhost

@@ -9,7 +9,9 @@ namespace refhost {
 inline constexpr int32_t kSqlErrorNumber = -2147217900;
 inline constexpr const char* kSqlErrorSource = "Database";
 
-// Raises the provider's SQL error (qor::VbError): the database's message and the statement.
+// Raises the provider's SQL error (qor::VbError) with the database's message as
+// its description. The statement is not part of it (users see descriptions in
+// message boxes; the trace shows every statement before it runs).
 [[noreturn]] void RaiseSqlError(const std::string& message, const std::string& statement);
 
 }  // namespace refhost

@@ -223,9 +223,23 @@ class Translator {
       case TokenKind::kIdent:
         EmitIdent(t);
         return;
+      case TokenKind::kQuoted:
+        if (IsQuotedOwner(t)) return;
+        Emit(t.text);
+        return;
       default:
         Emit(t.text);
     }
+  }
+
+  // [dbo] (or "dbo") before a point: the owner prefix goes with its point.
+  bool IsQuotedOwner(const Token& t) {
+    size_t next = 0;
+    const Token* following = NextTok(next);
+    if (t.text.size() < 2 || !following || following->text != ".") return false;
+    if (!qor::EqualsNoCase(t.text.substr(1, t.text.size() - 2), "dbo")) return false;
+    m_Pos = next;
+    return true;
   }
 
   // "+" next to a text literal joins texts.

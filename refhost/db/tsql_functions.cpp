@@ -3,8 +3,11 @@
 #include <sqlite3.h>
 
 #include <cmath>
+#include <exception>
+#include <new>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 #include "core/vb.h"
@@ -149,6 +152,8 @@ double AddMonths(double oleDate, int64_t months) {
   int64_t index = MonthIndex(oleDate) + months;
   int year = static_cast<int>(FloorDiv(index, 12));
   int month = static_cast<int>(index - FloorDiv(index, 12) * 12) + 1;
+  // Beyond the years of a datetime (DateSerial would read year 26 as 2026).
+  if (FloorDiv(index, 12) < 1753 || FloorDiv(index, 12) > 9999) return HUGE_VAL;
   int day = qor::Day(oleDate);
   double monthEnd = qor::DateSerial(year, month + 1, 1) - 1;
   day = std::min(day, qor::Day(monthEnd));
@@ -227,6 +232,28 @@ bool DatePartOf(DatePart part, double d, int64_t& result) {
   }
 }
 
+constexpr double kIntLow = -2147483648.0;
+constexpr double kIntHigh = 2147483647.0;
+// The dates a datetime holds: 1753-01-01 to 9999-12-31 (OLE dates).
+constexpr double kDateTooEarly = -53690.0;
+constexpr double kDateTooLate = 2958466.0;
+
+bool InDateRange(double oleDate) { return oleDate >= kDateTooEarly && oleDate < kDateTooLate; }
+
+void OverflowError(sqlite3_context* ctx, const std::string& type) {
+  std::string message =
+      "Arithmetic overflow error converting expression to data type " + type + ".";
+  sqlite3_result_error(ctx, message.c_str(), -1);
+}
+
+// The values an integer type holds ([-2^63, 2^63) for bigint, as doubles).
+std::pair<double, double> IntegerRange(const std::string& base) {
+  if (base == "tinyint") return {0.0, 255.0};
+  if (base == "smallint") return {-32768.0, 32767.0};
+  if (base == "bigint") return {-9223372036854775808.0, 9223372036854774784.0};
+  return {kIntLow, kIntHigh};
+}
+
 void IsNullFunc(sqlite3_context* ctx, int, sqlite3_value** argv) {
   sqlite3_result_value(ctx, sqlite3_value_type(argv[0]) == SQLITE_NULL ? argv[1] : argv[0]);
 }
@@ -278,12 +305,19 @@ void DateAddFunc(sqlite3_context* ctx, int argc, sqlite3_value** argv) {
   double d = 0;
   double result = 0;
   if (!ArgDate(argv[2], d)) return sqlite3_result_error(ctx, "DATEADD: not a date", -1);
+  // The number is an int, as in T-SQL.
+  double number = sqlite3_value_double(argv[1]);
+  if (!(number >= kIntLow && number <= kIntHigh)) return OverflowError(ctx, "int");
   try {
     if (!DateAdd(ReadDatePart(ArgText(argv[0])), sqlite3_value_int64(argv[1]), d, result)) {
       return sqlite3_result_error(ctx, "DATEADD: unknown date part", -1);
     }
   } catch (const qor::VbError&) {
-    return sqlite3_result_error(ctx, "DATEADD: date out of range", -1);
+    result = kDateTooLate;  // beyond every date: reported below
+  }
+  if (!InDateRange(result)) {
+    return sqlite3_result_error(ctx, "Adding a value to a 'datetime' column caused an overflow.",
+                                -1);
   }
   ResultText(ctx, DateText(result));
 }
@@ -414,6 +448,7 @@ void ConvertFunc(sqlite3_context* ctx, int argc, sqlite3_value** argv) {
   if (IsOneOf(base, {"datetime", "date", "smalldatetime", "datetime2"})) {
     double d = 0;
     if (!ArgDate(argv[1], d)) return sqlite3_result_error(ctx, "CONVERT: not a date", -1);
+    if (!InDateRange(d)) return OverflowError(ctx, base);
     return ResultText(ctx, base == "date" ? qor::FormatDate(d) : DateText(d));
   }
   double number = 0;
@@ -421,7 +456,11 @@ void ConvertFunc(sqlite3_context* ctx, int argc, sqlite3_value** argv) {
     return sqlite3_result_error(ctx, "CONVERT: the value is not a number", -1);
   }
   if (IsOneOf(base, {"int", "integer", "bigint", "smallint", "tinyint"})) {
-    return sqlite3_result_int64(ctx, static_cast<int64_t>(std::trunc(number)));
+    // Beyond the type is an overflow, as in T-SQL: never a wrapped number.
+    double whole = std::trunc(number);
+    auto [low, high] = IntegerRange(base);
+    if (!(whole >= low && whole <= high)) return OverflowError(ctx, base);
+    return sqlite3_result_int64(ctx, static_cast<int64_t>(whole));
   }
   if (base == "bit") return sqlite3_result_int(ctx, number != 0 ? 1 : 0);
   if (IsOneOf(base, {"decimal", "numeric", "money", "smallmoney", "float", "real"})) {
@@ -442,32 +481,50 @@ constexpr DatePart kDayPart = DatePart::kDay;
 
 using SqlFunction = void (*)(sqlite3_context*, int, sqlite3_value**);
 
-void Register(sqlite3* db, const char* name, int args, SqlFunction fn, const void* data = nullptr,
+// What SQLite calls: the function, with every C++ exception stopped here and
+// reported as the statement's error (no exception may cross SQLite's C code).
+template <SqlFunction Fn>
+void Guarded(sqlite3_context* ctx, int argc, sqlite3_value** argv) noexcept {
+  try {
+    Fn(ctx, argc, argv);
+  } catch (const qor::VbError& error) {
+    sqlite3_result_error(ctx, error.Description().c_str(), -1);
+  } catch (const std::bad_alloc&) {
+    sqlite3_result_error_nomem(ctx);
+  } catch (const std::exception& error) {
+    sqlite3_result_error(ctx, error.what(), -1);
+  } catch (...) {
+    sqlite3_result_error(ctx, "the function failed", -1);
+  }
+}
+
+template <SqlFunction Fn>
+void Register(sqlite3* db, const char* name, int args, const void* data = nullptr,
               bool deterministic = true) {
   int flags = SQLITE_UTF8 | (deterministic ? SQLITE_DETERMINISTIC : 0);
-  sqlite3_create_function_v2(db, name, args, flags, const_cast<void*>(data), fn, nullptr, nullptr,
-                             nullptr);
+  sqlite3_create_function_v2(db, name, args, flags, const_cast<void*>(data), Guarded<Fn>, nullptr,
+                             nullptr, nullptr);
 }
 
 }  // namespace
 
 void RegisterTsqlFunctions(sqlite3* db, const std::function<double()>* now) {
   static const int kLeftMarker = 1;
-  Register(db, "qor_isnull", 2, IsNullFunc);
-  Register(db, "charindex", 2, CharIndexFunc);
-  Register(db, "charindex", 3, CharIndexFunc);
-  Register(db, "len", 1, LenFunc);
-  Register(db, "getdate", 0, GetDateFunc, now, false);
-  Register(db, "datediff", 3, DateDiffFunc);
-  Register(db, "dateadd", 3, DateAddFunc);
-  Register(db, "datepart", 2, DatePartFunc);
-  Register(db, "year", 1, DateFieldFunc, &kYearPart);
-  Register(db, "month", 1, DateFieldFunc, &kMonthPart);
-  Register(db, "day", 1, DateFieldFunc, &kDayPart);
-  Register(db, "qor_convert", 2, ConvertFunc);
-  Register(db, "qor_convert", 3, ConvertFunc);
-  Register(db, "qor_left", 2, LeftRightFunc, &kLeftMarker);
-  Register(db, "qor_right", 2, LeftRightFunc, nullptr);
+  Register<IsNullFunc>(db, "qor_isnull", 2);
+  Register<CharIndexFunc>(db, "charindex", 2);
+  Register<CharIndexFunc>(db, "charindex", 3);
+  Register<LenFunc>(db, "len", 1);
+  Register<GetDateFunc>(db, "getdate", 0, now, false);
+  Register<DateDiffFunc>(db, "datediff", 3);
+  Register<DateAddFunc>(db, "dateadd", 3);
+  Register<DatePartFunc>(db, "datepart", 2);
+  Register<DateFieldFunc>(db, "year", 1, &kYearPart);
+  Register<DateFieldFunc>(db, "month", 1, &kMonthPart);
+  Register<DateFieldFunc>(db, "day", 1, &kDayPart);
+  Register<ConvertFunc>(db, "qor_convert", 2);
+  Register<ConvertFunc>(db, "qor_convert", 3);
+  Register<LeftRightFunc>(db, "qor_left", 2, &kLeftMarker);
+  Register<LeftRightFunc>(db, "qor_right", 2, nullptr);
 }
 
 }  // namespace refhost

@@ -4,6 +4,7 @@
 #include <cstdio>
 
 #include "core/vb.h"
+#include "refhost/framework/typed_value.h"
 
 namespace refhost {
 
@@ -264,48 +265,46 @@ void BillFieldStore::Write(std::string_view key, int32_t row, const Variant& val
   if (field.IsBaseData()) FillDisplay(field, *data);
 }
 
-bool BillFieldStore::ParseInput(const TemplateField& field, const std::string& text,
-                                Variant& value) {
+TypedVerdict BillFieldStore::ParseInput(const TemplateField& field, const std::string& text,
+                                        Variant& value) {
   std::string trimmed = qor::Trim(text);
   if (field.IsBaseData()) {
     if (trimmed.empty() || trimmed == "0") {
       value = Variant("");
-      return true;
+      return TypedVerdict::Accepted;
     }
-    if (!qor::IsNumericText(trimmed)) return false;
+    TypedNumber id = ReadTypedId(trimmed);
+    if (id.verdict != TypedVerdict::Accepted) return id.verdict;
     std::string userFilter;
     if (HostDictionaryPtr info = Info(field.key)) userFilter = qor::StrOf(info->Item("FFilter"));
     std::optional<BaseDataLookup::Item> item =
-        m_Lookup.Pickable(field, qor::CLng(Variant(trimmed)), userFilter);
-    if (!item) return false;
+        m_Lookup.Pickable(field, static_cast<int32_t>(id.value), userFilter);
+    if (!item) return TypedVerdict::NotANumber;
     value = Variant(item->id);
-    return true;
+    return TypedVerdict::Accepted;
   }
   if (field.IsNumber()) {
-    if (trimmed.empty()) {
-      value = Variant(0.0);
-      return true;
-    }
-    if (!qor::IsNumericText(trimmed)) return false;
-    value = Variant(qor::Val(trimmed));
-    return true;
+    TypedNumber number = ReadTypedNumber(trimmed);
+    if (number.verdict == TypedVerdict::Accepted) value = Variant(number.value);
+    return number.verdict;
   }
   if (field.IsDate()) {
     double date = 0;
     if (trimmed.empty()) {
       value = Variant("");
-      return true;
+      return TypedVerdict::Accepted;
     }
-    if (!qor::ParseDate(trimmed, date)) return false;
+    if (!qor::ParseDate(trimmed, date)) return TypedVerdict::NotANumber;
     value = Variant::Date(date);
-    return true;
+    return TypedVerdict::Accepted;
   }
   if (field.ctlType == 8 && !trimmed.empty() && qor::IsNumericText(trimmed)) {
-    value = NumberOf(qor::Val(trimmed));
-    return true;
+    TypedNumber number = ReadTypedNumber(trimmed);
+    if (number.verdict == TypedVerdict::Accepted) value = NumberOf(number.value);
+    return number.verdict;
   }
   value = Variant(text);
-  return true;
+  return TypedVerdict::Accepted;
 }
 
 Variant BillFieldStore::Normalize(const TemplateField& field, const Variant& value) const {
@@ -342,6 +341,7 @@ int32_t BillFieldStore::AddRow(int32_t page) {
     qor::RaiseError(qor::kErrSubscript, "BillEvent", "单据没有第 " + std::to_string(page) + " 页");
   HostDictionaryPtr row = NewRow(page);
   rows->Add(Variant(row));
+  m_RowsChanged = true;
   for (const TemplateField& f : m_Template.Fields()) {
     if (f.page == page && f.IsBaseData()) FillDisplay(f, *DictionaryOf(row->Item(f.key)));
   }
@@ -352,6 +352,7 @@ void BillFieldStore::DeleteRow(int32_t page, int32_t row) {
   qor::HostVectorPtr rows = EntryPage(page);
   if (!rows) qor::RaiseError(qor::kErrSubscript, "BillEvent");
   rows->Remove(row);
+  m_RowsChanged = true;
   // Cell locks follow their rows.
   std::map<std::pair<int32_t, std::string>, bool> moved;
   for (const auto& [cell, lock] : m_CellLocks) {
@@ -364,6 +365,7 @@ void BillFieldStore::DeleteRow(int32_t page, int32_t row) {
 void BillFieldStore::ClearRows(int32_t page) {
   qor::HostVectorPtr rows = EntryPage(page);
   if (!rows) return;
+  if (rows->Count() > 0) m_RowsChanged = true;
   rows->Clear();
   m_CellLocks.clear();
 }
@@ -435,10 +437,7 @@ std::string BillFieldStore::FormatValue(const TemplateField& field, const Varian
   if (value.IsNull() || value.IsEmpty()) return "";
   if (field.IsNumber()) {
     if (IsBlank(value) || !qor::IsNumeric(value)) return qor::StrOf(value);
-    char buffer[64];
-    std::snprintf(buffer, sizeof buffer, "%.*f", std::max(0, std::min(decimals, 15)),
-                  qor::CDbl(value));
-    return buffer;
+    return FormatShownNumber(value, decimals);
   }
   if (field.IsDate() && value.IsDate()) return qor::FormatDate(value.DoubleValue());
   if (value.IsObject()) return "";
@@ -482,6 +481,7 @@ int32_t BillFieldStore::EditDecimals(std::string_view key) const {
 // ---- save support ----
 
 void BillFieldStore::ClearModifyFlags() {
+  m_RowsChanged = false;
   auto clear = [](const HostDictionary& fields) {
     for (const auto& [key, item] : fields.Items()) {
       if (HostDictionaryPtr data = DictionaryOf(item)) data->SetItem("FModify", 0);
@@ -493,6 +493,26 @@ void BillFieldStore::ClearModifyFlags() {
       if (HostDictionaryPtr fields = DictionaryOf(rows->Item(row))) clear(*fields);
     }
   }
+}
+
+bool BillFieldStore::IsModified(std::string_view key, int32_t row) const {
+  HostDictionaryPtr data = RequireData(key, row);
+  Variant flag = data->Item("FModify");
+  return qor::IsNumeric(flag) && qor::CDbl(flag) != 0;
+}
+
+bool BillFieldStore::IsModified() const {
+  if (m_RowsChanged) return true;
+  for (const TemplateField& f : m_Template.Fields()) {
+    if (f.page == kHeaderPage) {
+      if (IsModified(f.key, 0)) return true;
+      continue;
+    }
+    for (int32_t row = 1; row <= RowCount(f.page); ++row) {
+      if (Data(f.key, row) && IsModified(f.key, row)) return true;
+    }
+  }
+  return false;
 }
 
 HostDictionaryPtr BillFieldStore::HeaderValues() const {

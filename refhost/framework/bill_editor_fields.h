@@ -12,6 +12,7 @@
 #include "core/recordset.h"
 #include "refhost/framework/bill_editor_lookup.h"
 #include "refhost/framework/bill_editor_template.h"
+#include "refhost/framework/typed_value.h"
 
 namespace refhost {
 
@@ -63,9 +64,11 @@ class BillFieldStore {
   // looks its text and code up; marks the field modified when it changed
   // and markModified is set. Unknown field or missing row: error.
   void Write(std::string_view key, int32_t row, const qor::Variant& value, bool markModified);
-  // A value as the user types it: number, date, base-data id (within the
-  // lookup list) or text. False when it does not fit the field.
-  bool ParseInput(const TemplateField& field, const std::string& text, qor::Variant& value);
+  // A value as the user types it: number (VB rules, within the amount
+  // range), date, base-data id (within 32 bits and the lookup list) or text.
+  // OutOfRange for a number the field cannot hold, NotANumber for any other
+  // value that does not fit.
+  TypedVerdict ParseInput(const TemplateField& field, const std::string& text, qor::Variant& value);
   // The field's value converted to its kind (stored or default values).
   qor::Variant Normalize(const TemplateField& field, const qor::Variant& value) const;
 
@@ -89,6 +92,10 @@ class BillFieldStore {
   int32_t EditDecimals(std::string_view key) const;
 
   void ClearModifyFlags();
+  // The modify flag of a field at the row, and of the bill as a whole (a
+  // field changed, or a row added or deleted, since the last load or save).
+  bool IsModified(std::string_view key, int32_t row) const;
+  bool IsModified() const;
   // The header values (key -> stored value), as a save writes them.
   qor::HostDictionaryPtr HeaderValues() const;
 
@@ -124,6 +131,7 @@ class BillFieldStore {
   std::map<std::string, int32_t> m_EditDecimals;                // by upper-case key
   std::map<const qor::HostDictionary*, CellDecimals> m_CellDecimals;
   std::map<const qor::HostDictionary*, CellText> m_Texts;
+  bool m_RowsChanged = false;
 };
 
 }  // namespace refhost

@@ -4,16 +4,21 @@
 #include <cstdlib>
 
 #include "core/vb.h"
+#include "core/vb_error.h"
 
 namespace refhost {
 
 namespace {
 
+constexpr int kMaxNesting = 64;
+
 // Recursive descent over one expression:
 //   sum     := product (('+' | '-') product)*
 //   product := factor (('*' | '/') factor)*
 //   factor  := ('+' | '-') factor | number | key | '(' sum ')'
-// Every step answers nothing once the expression failed.
+// Every step answers nothing once the expression failed, or once
+// parentheses and signs nest deeper than kMaxNesting (a formula is data: a
+// broken one must not exhaust the stack).
 class Calculator {
  public:
   Calculator(std::string_view text, const std::function<double(const std::string&)>& valueOf)
@@ -55,6 +60,13 @@ class Calculator {
   }
 
   std::optional<double> Factor() {
+    if (++m_Depth > kMaxNesting) return std::nullopt;
+    std::optional<double> value = NestedFactor();
+    --m_Depth;
+    return value;
+  }
+
+  std::optional<double> NestedFactor() {
     char c = Peek();
     if (c == '-' || c == '+') {
       ++m_Pos;
@@ -82,7 +94,11 @@ class Calculator {
     }
     std::string digits(m_Text.substr(start, m_Pos - start));
     if (!qor::IsNumericText(digits)) return std::nullopt;
-    return qor::Val(digits);
+    try {
+      return qor::CDbl(qor::Variant(digits));
+    } catch (const qor::VbError&) {
+      return std::nullopt;  // beyond what a number holds
+    }
   }
 
   std::optional<double> Key() {
@@ -108,6 +124,7 @@ class Calculator {
   std::string_view m_Text;
   const std::function<double(const std::string&)>& m_ValueOf;
   size_t m_Pos = 0;
+  int m_Depth = 0;
 };
 
 }  // namespace

@@ -20,7 +20,8 @@ class BillFormula {
   const std::string& Expression() const { return m_Expression; }
 
   // The expression's value, field keys read through valueOf. Nothing when
-  // it divides by zero or is not well formed: the target then keeps its
+  // it divides by zero, is not well formed or nests parentheses deeper
+  // than 64: the target then keeps its
   // value.
   std::optional<double> Evaluate(const std::function<double(const std::string&)>& valueOf) const;
 

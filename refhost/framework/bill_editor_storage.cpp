@@ -13,7 +13,7 @@ namespace {
 using qor::Variant;
 
 constexpr int32_t kHeaderPage = 1;
-constexpr int kNumberDigits = 4;
+constexpr size_t kNumberDigits = 4;
 
 bool IsBlank(const Variant& value) {
   return value.IsEmpty() || value.IsNull() ||
@@ -28,6 +28,31 @@ std::string Placeholders(size_t count) {
   std::string text;
   for (size_t i = 0; i < count; ++i) text += i == 0 ? "?" : ", ?";
   return text;
+}
+
+bool IsAllDigits(const std::string& text) {
+  if (text.empty()) return false;
+  for (char c : text) {
+    if (c < '0' || c > '9') return false;
+  }
+  return true;
+}
+
+std::string WithoutLeadingZeros(const std::string& digits) {
+  size_t first = digits.find_first_not_of('0');
+  return first == std::string::npos ? "0" : digits.substr(first);
+}
+
+// "999" -> "1000": a decimal number of any length plus one.
+std::string IncrementDigits(std::string digits) {
+  for (size_t i = digits.size(); i-- > 0;) {
+    if (digits[i] != '9') {
+      ++digits[i];
+      return digits;
+    }
+    digits[i] = '0';
+  }
+  return "1" + digits;
 }
 
 }  // namespace
@@ -150,14 +175,26 @@ std::string BillStorage::NextNumber() {
   auto rs = m_Db.QueryParams("SELECT " + column + " AS FNo FROM " + m_Template.HeadTable() +
                                  " WHERE substr(" + column + ", 1, ?) = ?",
                              {Variant(static_cast<int32_t>(prefix.size())), Variant(prefix)});
-  int32_t highest = 0;
+  // The highest all-digit tail, as digits: any length, never a wrapped number.
+  std::string highest = "0";
   for (; !rs->IsEOF(); rs->MoveNext()) {
     std::string tail = qor::StrOf(rs->Field("FNo")).substr(prefix.size());
-    if (qor::IsNumericText(tail)) highest = std::max(highest, qor::CLng(Variant(qor::Val(tail))));
+    if (!IsAllDigits(tail)) continue;
+    tail = WithoutLeadingZeros(tail);
+    if (tail.size() > highest.size() || (tail.size() == highest.size() && tail > highest)) {
+      highest = tail;
+    }
   }
-  char digits[16];
-  std::snprintf(digits, sizeof digits, "%0*d", kNumberDigits, highest + 1);
-  return prefix + digits;
+  std::string next = IncrementDigits(highest);
+  if (next.size() < kNumberDigits) next.insert(0, kNumberDigits - next.size(), '0');
+  return prefix + next;
+}
+
+bool BillStorage::NumberTaken(const std::string& billNo) {
+  const std::string& column = m_Template.NumberColumn();
+  if (column.empty() || qor::Trim(billNo).empty()) return false;
+  return !IsBlank(m_Db.QueryValue(
+      "SELECT 1 FROM " + m_Template.HeadTable() + " WHERE " + column + " = ?", {Variant(billNo)}));
 }
 
 int32_t BillStorage::Write(const BillFieldStore& store, int32_t billId) {

@@ -27,9 +27,12 @@ class BillStorage {
   void Read(int32_t billId, BillFieldStore& store);
   // The header row joined with its entry rows (one record per entry row).
   qor::RecordsetPtr Detail(int32_t billId);
-  // The template's prefix followed by the next free four-digit number;
-  // "" when the template proposes none.
+  // The template's prefix followed by the number after the highest stored
+  // all-digit tail (at least four digits, as long as it needs to be: after
+  // SK99999999999 comes SK100000000000); "" when the template proposes none.
   std::string NextNumber();
+  // Whether a stored bill carries this number.
+  bool NumberTaken(const std::string& billNo);
   // Writes the bill in one transaction: a new bill (billId 0) gets a new
   // internal id; a stored one has its header updated and its entry rows
   // replaced (it must still exist). Returns the id. A database failure rolls

@@ -235,6 +235,7 @@ qor::ToolbarControlPtr BuildEditorToolbar(const std::string& kind) {
   auto masterOf = [&bar](std::string_view key) { return MasterTool(*bar, key); };
   for (const BandDef& def : layout.bands) AddBand(*bar, def, masterOf);
   for (const char* key : layout.spareTools) MasterTool(*bar, key)->m_Visible = false;
+  bar->SyncToolSet();
   return bar;
 }
 

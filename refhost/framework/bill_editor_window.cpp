@@ -12,6 +12,8 @@
 #include "refhost/framework/bill_editor_formula.h"
 #include "refhost/framework/bill_editor_toolbar.h"
 #include "refhost/framework/plugin_call.h"
+#include "refhost/framework/toolbar_layout.h"
+#include "refhost/framework/typed_value.h"
 #include "refhost/session.h"
 
 namespace refhost {
@@ -26,6 +28,7 @@ constexpr int32_t kEntryPage = 2;
 constexpr int32_t kModifyLockType = 21;
 constexpr int32_t kModifyLockMode = 3;
 constexpr int32_t kStopIcon = 16;
+constexpr int32_t kExclamationIcon = 48;
 constexpr const char* kTitle = "青岚提示";
 
 // The bill editors the host offers: window kind, plug-in class and the
@@ -78,15 +81,6 @@ double NumberOf(const Variant& value) {
   return qor::IsNumeric(value) ? qor::CDbl(value) : qor::Val(value);
 }
 
-// Half away from zero at the field's decimals (a result that is a binary
-// hair below the half still rounds up).
-double RoundTo(double value, int32_t decimals) {
-  double scale = std::pow(10.0, std::max(0, std::min(decimals, 12)));
-  double scaled = value * scale;
-  scaled += std::copysign(1e-9 * std::max(1.0, std::fabs(scaled)), scaled);
-  return std::round(scaled) / scale;
-}
-
 struct SavedFieldData {
   HostDictionaryPtr data;
   Variant value, text, code, modified;
@@ -128,6 +122,7 @@ BillEditorWindow::~BillEditorWindow() {
 void BillEditorWindow::Start(std::shared_ptr<qor::PluginClass> plugin, const std::string& className,
                              int32_t editMode, int32_t billId, const std::string& parentNumber) {
   m_ParentNumber = parentNumber;
+  m_OwnsPlugin = !plugin;
   if (plugin) {
     m_Plugin = std::move(plugin);
   } else {
@@ -154,7 +149,8 @@ void BillEditorWindow::TakeModifyLock(int32_t billId) {
   bool success = false;
   try {
     auto mutex = qor::CreateDirect<qor::NetControlMutex>("QORNetControl.Mutex");
-    std::string machine = qor::Trim(qor::CurrentPlatform().ComputerName().substr(0, 40));
+    // 40 characters of the machine name (a Chinese name stays whole characters).
+    std::string machine = qor::Trim(qor::LeftChars(qor::CurrentPlatform().ComputerName(), 40));
     Variant handle = mutex->TaskExec(m_Session.PropsString(), kModifyLockType, m_ModifyCode,
                                      machine, kModifyLockMode, 0, 0, Variant(billId));
     success = qor::IsNumeric(handle) && qor::CLng(handle) >= 1;
@@ -231,6 +227,7 @@ void BillEditorWindow::NewBill() {
   context.today = m_Session.Run().Today();
   context.userId = m_Session.UserId();
   context.number = editor.Storage().NextNumber();
+  m_ProposedNumber = context.number;
   editor.Store().SetDefaults(context);
   // Rows of an entry with a key field come from the source selection; an
   // entry without one starts with a blank row to type into.
@@ -300,8 +297,13 @@ void BillEditorWindow::SetField(const std::string& name, int32_t row, const std:
       "BeginEdit(" + key + ", " + std::to_string(col) + ", " + std::to_string(eventRow) + ")",
       [&](qor::BillEventSink& s) { s.BeginEdit(info, col, eventRow); });
   Variant value;
-  if (!store.ParseInput(*cell.field, text, value)) {
+  TypedVerdict verdict = store.ParseInput(*cell.field, text, value);
+  if (verdict != TypedVerdict::Accepted) {
     Trace(m_Session, "  refused: \"" + text + "\" does not fit " + key);
+    if (verdict == TypedVerdict::OutOfRange) {
+      qor::CurrentPlatform().MsgBox(OutOfRangeMessage(cell.field->caption, qor::Trim(text)),
+                                    kExclamationIcon, kTitle);
+    }
     return;
   }
   HostDictionaryPtr data = store.Data(key, cell.row);
@@ -389,8 +391,16 @@ void BillEditorWindow::RunFormula(const TemplateField& trigger, int32_t row,
     Trace(m_Session, "  formula " + action.parameters + " left " + target->key + " unchanged");
     return;
   }
-  double value =
-      target->IsNumber() ? RoundTo(*result, store.Decimals(target->key, targetRow)) : *result;
+  if (!IsStorableAmount(*result)) {
+    // Never store an infinite or overflowing result: the user is told.
+    Trace(m_Session, "  formula " + action.parameters + " out of range");
+    qor::CurrentPlatform().MsgBox(FormulaOutOfRangeMessage(target->caption), kExclamationIcon,
+                                  kTitle);
+    return;
+  }
+  double value = target->IsNumber()
+                     ? RoundToDecimals(*result, store.Decimals(target->key, targetRow))
+                     : *result;
   store.Write(target->key, targetRow, Variant(value), true);
 }
 
@@ -442,7 +452,16 @@ void BillEditorWindow::DeleteRow(int32_t row) {
 void BillEditorWindow::Click(const std::string& key) {
   m_LastError.reset();
   m_SelectionOpened = false;
-  qor::ToolPtr tool = ReachableEditorTool(m_Editor->Toolbar(), key);
+  PressTool(ReachableEditorTool(m_Editor->Toolbar(), key));
+}
+
+void BillEditorWindow::Press(const std::string& key) {
+  m_LastError.reset();
+  m_SelectionOpened = false;
+  PressTool(ShortcutTool(m_Editor->Toolbar(), key));
+}
+
+void BillEditorWindow::PressTool(const qor::ToolPtr& tool) {
   bool cancel = false;
   bool ok = m_Editor->Raise("MenuBarClick(" + TraceArg(tool->m_Name) + ", False)",
                             [&](qor::BillEventSink& s) { s.MenuBarClick(tool, cancel); });
@@ -529,10 +548,11 @@ bool BillEditorWindow::SaveBill() {
   bool isNew = editor.BillId() <= 0;
   int32_t billId = 0;
   try {
+    if (isNew) ClaimBillNumber();
     billId = editor.Storage().Write(editor.Store(), editor.BillId());
   } catch (const qor::VbError& error) {
     HostDictionaryPtr values = editor.Store().HeaderValues();
-    std::string message = "单据保存失败：" + error.Description();
+    std::string message = "单据保存失败：" + SaveFailureText(error);
     bool cancelMessage = false;
     editor.Raise("SaveBillFailed(dctData, " + TraceArg(message) + ", False)",
                  [&](qor::BillEventSink& s) { s.SaveBillFailed(values, message, cancelMessage); });
@@ -629,6 +649,12 @@ void BillEditorWindow::OpenSelection(int32_t selBillType) {
     rows.push_back(std::move(row));
   }
   m_Offered = offered;
+  // `all` picks every line offered: none offered closes the window as
+  // without a choice.
+  if (!picks.empty() && picks.front().all) {
+    picks.clear();
+    for (const Pick& line : offered) picks.push_back(line);
+  }
   if (picks.empty()) {
     Trace(m_Session, "  host: the selection window closed without a choice");
     return;
@@ -696,10 +722,10 @@ void BillEditorWindow::Close() {
   if (m_Closed) return;
   m_Closed = true;
   m_Editor->Detach();
-  // The plug-in object ends here (its terminator runs) unless another
+  // The plug-in object ends here (its terminate step runs) unless another
   // window shares it (the type tree of a type card); no event reaches it
   // from this editor any more.
-  CallPlugin(*this, "", [&] { m_Plugin.reset(); });
+  DropPlugin(*this, m_Plugin, m_OwnsPlugin);
   m_Editor->DropSinks();
 }
 

@@ -41,6 +41,7 @@ class BillEditorWindow : public Window, private BillEditorActions {
   void AddRow() override;
   void DeleteRow(int32_t row) override;
   void Click(const std::string& tool) override;
+  void Press(const std::string& tool) override;
   void Select(const std::string& tool, const std::vector<Pick>& picks) override;
   void Close() override;
 
@@ -51,6 +52,12 @@ class BillEditorWindow : public Window, private BillEditorActions {
   std::string StatusText(int32_t panel) override;
   qor::ToolbarControl& Toolbar() override { return m_Editor->Toolbar(); }
   std::vector<Pick> LastOffered() override;
+  // bill_editor_checks.cpp
+  bool IsModified(const std::string& field, int32_t row) override;
+  bool IsColumnVisible(const std::string& field) override;
+  int32_t ShownDecimals(const std::string& field, int32_t row) override;
+  int32_t EditDecimals(const std::string& field) override;
+  std::optional<std::pair<std::string, int32_t>> ActiveCell() override;
 
   BillEditorEvent& Editor() { return *m_Editor; }
 
@@ -67,6 +74,9 @@ class BillEditorWindow : public Window, private BillEditorActions {
   void OpenSelection(int32_t selBillType) override;
 
   void NewBill();
+  // bill_editor_numbers.cpp: a new bill keeps a free number at its save.
+  void ClaimBillNumber();
+  std::string SaveFailureText(const qor::VbError& error) const;
   void RecordPushOrigin(int32_t billId);
   void TakeModifyLock(int32_t billId);
   void ReportHostError(const qor::VbError& error);
@@ -77,6 +87,8 @@ class BillEditorWindow : public Window, private BillEditorActions {
   // The host's own action for a tool the plug-in did not cancel; true when
   // it closed the window (nothing of the window may be touched then).
   bool HostAction(const qor::ToolPtr& tool);
+  // MenuBarClick for a tool the user could press, then the host's action.
+  void PressTool(const qor::ToolPtr& tool);
   bool CloseSelf();
   void DeleteStoredBill();
   void FillSelectedLines(const SelectTemplate& selection, qor::Recordset& lines);
@@ -88,7 +100,9 @@ class BillEditorWindow : public Window, private BillEditorActions {
   std::shared_ptr<BillEditorEvent> m_Editor;
   std::string m_ModifyCode;
   std::shared_ptr<qor::PluginClass> m_Plugin;
+  bool m_OwnsPlugin = true;  // false when the window shows another's (the type card)
   std::string m_ParentNumber;
+  std::string m_ProposedNumber;  // the number the host proposed for the new bill
   int32_t m_LockedBillId = 0;
   bool m_Closed = false;
   // The source-selection window: the picks of the running "select", whether

@@ -7,6 +7,7 @@
 #include "core/vb.h"
 #include "refhost/db/database.h"
 #include "refhost/framework/plugin_call.h"
+#include "refhost/framework/toolbar_layout.h"
 #include "refhost/framework/view_toolbars.h"
 #include "refhost/framework/view_windows.h"
 #include "refhost/session.h"
@@ -348,8 +349,17 @@ void ListWindow::SelectRows(const std::vector<std::string>& billNumbers) {
 void ListWindow::Click(const std::string& tool) {
   m_LastError.reset();
   m_LastClickCancelled.reset();
+  PressTool(ClickableTool(*m_Bar, tool));
+}
+
+void ListWindow::Press(const std::string& tool) {
+  m_LastError.reset();
+  m_LastClickCancelled.reset();
+  PressTool(ShortcutTool(*m_Bar, tool));
+}
+
+void ListWindow::PressTool(const qor::ToolPtr& pressed) {
   m_RefreshTold = false;
-  qor::ToolPtr pressed = ClickableTool(*m_Bar, tool);
   bool cancel = false;
   bool handled =
       CallPlugin(*this, "ListEvents.MenuBarClick(" + TraceArg(pressed->m_Name) + ", False)", [&] {
@@ -378,7 +388,7 @@ void ListWindow::ViewFirstSelected() {
 
 void ListWindow::Close() {
   std::weak_ptr<qor::PluginClass> plugin = m_Plugin;
-  CallPlugin(*this, "", [&] { m_Plugin.reset(); });
+  DropPlugin(*this, m_Plugin, true);
   // A handler object that holds its class keeps it alive through the list
   // object; dropping the subscribers ends that.
   if (!plugin.expired()) CallPlugin(*this, "", [&] { m_Events->DropSinks(); });

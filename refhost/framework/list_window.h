@@ -85,6 +85,7 @@ class ListWindow : public Window {
 
   std::string Kind() const override { return m_Kind; }
   void Click(const std::string& tool) override;
+  void Press(const std::string& tool) override;
   void SelectRows(const std::vector<std::string>& billNumbers) override;
   void Close() override;
   qor::Variant FieldValue(const std::string& field, int32_t row) override;
@@ -117,6 +118,7 @@ class ListWindow : public Window {
   void LoadRows();
   void RaiseAfterGetData();
   void RunHostAction(const std::string& tool);
+  void PressTool(const qor::ToolPtr& pressed);
   void ViewFirstSelected();
   void MoveToCurrentLine();
 

@@ -45,6 +45,14 @@ bool ShowPlugin(Window& window, qor::PluginClass& plugin, const qor::ObjectPtr& 
   return CallPlugin(window, "", [&] { plugin.Show(object); });
 }
 
+void DropPlugin(Window& window, std::shared_ptr<qor::PluginClass>& plugin, bool terminate) {
+  if (!plugin) return;
+  if (terminate) {
+    CallPlugin(window, plugin->TypeName() + ".Terminate()", [&] { plugin->Terminate(); });
+  }
+  CallPlugin(window, "", [&] { plugin.reset(); });
+}
+
 std::string TraceArg(bool value) { return value ? "True" : "False"; }
 
 std::string TraceArg(const std::string& value) { return "\"" + value + "\""; }

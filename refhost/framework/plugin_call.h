@@ -29,6 +29,12 @@ bool CallPlugin(Window& window, const std::string& traceLine, const std::functio
 // "  Show(<TypeName>)"), with the error handling of CallPlugin.
 bool ShowPlugin(Window& window, qor::PluginClass& plugin, const qor::ObjectPtr& object);
 
+// The host's end of a plug-in object: when terminate is set, its terminate
+// step (trace "  event <TypeName>.Terminate()", errors handled as by
+// CallPlugin), then the object is dropped. A shared object (the type tree's,
+// which its edit card also shows) is dropped without terminating.
+void DropPlugin(Window& window, std::shared_ptr<qor::PluginClass>& plugin, bool terminate);
+
 // Trace helpers for event arguments.
 std::string TraceArg(bool value);
 std::string TraceArg(const std::string& value);

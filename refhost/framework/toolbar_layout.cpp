@@ -1,6 +1,10 @@
 #include "refhost/framework/toolbar_layout.h"
 
+#include <algorithm>
 #include <memory>
+#include <string>
+
+#include "refhost/host_run.h"
 
 namespace refhost {
 
@@ -29,7 +33,21 @@ qor::ToolbarControlPtr BuildToolbar(const std::vector<ToolDef>& tools,
   for (const ToolDef& def : tools) AddTool(*bar, def, firstId);
   auto inToolSet = [&bar](std::string_view key) { return bar->Tools().Item(key); };
   for (const BandDef& def : bands) AddBand(*bar, def, inToolSet);
+  bar->SyncToolSet();
   return bar;
+}
+
+qor::ToolPtr ShortcutTool(const qor::ToolbarControl& bar, const std::string& key) {
+  std::vector<qor::ToolPtr> copies = bar.FindAll(key);
+  if (copies.empty()) throw ScenarioError("unknown tool " + key);
+  // The tool set's copy decides; a tool only in bands is enabled when one
+  // of its copies is.
+  qor::ToolPtr master = bar.Tools().Find(key);
+  bool enabled = master ? master->m_Enabled
+                        : std::any_of(copies.begin(), copies.end(),
+                                      [](const qor::ToolPtr& copy) { return copy->m_Enabled; });
+  if (!enabled) throw ScenarioError("tool " + key + " is disabled");
+  return master ? master : copies.front();
 }
 
 }  // namespace refhost

@@ -2,6 +2,7 @@
 
 #include <cstdint>
 #include <functional>
+#include <string>
 #include <string_view>
 #include <vector>
 
@@ -40,5 +41,10 @@ void AddBand(qor::ToolbarControl& bar, const BandDef& def, const MasterToolOf& m
 // A control with every tool of the table in its tool set, then the bands.
 qor::ToolbarControlPtr BuildToolbar(const std::vector<ToolDef>& tools,
                                     const std::vector<BandDef>& bands, int32_t firstId);
+
+// A tool pressed through its keyboard shortcut: it must exist and be
+// enabled (the tool-set copy when there is one), visible or not. Returns the
+// tool-set copy when there is one; ScenarioError otherwise.
+qor::ToolPtr ShortcutTool(const qor::ToolbarControl& bar, const std::string& key);
 
 }  // namespace refhost

@@ -7,6 +7,7 @@
 #include "refhost/db/database.h"
 #include "refhost/framework/bill_editor_window.h"
 #include "refhost/framework/plugin_call.h"
+#include "refhost/framework/toolbar_layout.h"
 #include "refhost/framework/view_toolbars.h"
 #include "refhost/framework/view_windows.h"
 #include "refhost/session.h"
@@ -149,7 +150,16 @@ void BaseDataWindow::SetListOption(int32_t option) { m_ListOption = option; }
 void BaseDataWindow::Click(const std::string& tool) {
   m_LastError.reset();
   m_LastClickCancelled.reset();
-  qor::ToolPtr pressed = ClickableTool(*m_Bar, tool);
+  PressTool(ClickableTool(*m_Bar, tool));
+}
+
+void BaseDataWindow::Press(const std::string& tool) {
+  m_LastError.reset();
+  m_LastClickCancelled.reset();
+  PressTool(ShortcutTool(*m_Bar, tool));
+}
+
+void BaseDataWindow::PressTool(const qor::ToolPtr& pressed) {
   bool cancel = false;
   bool handled = CallPlugin(
       *this, "BaseClassEvent.MenuBarClick(" + TraceArg(pressed->m_Name) + ", False)", [&] {
@@ -171,7 +181,7 @@ void BaseDataWindow::Focus(const std::string& control) {
 
 void BaseDataWindow::Close() {
   std::weak_ptr<qor::PluginClass> plugin = m_Plugin;
-  CallPlugin(*this, "", [&] { m_Plugin.reset(); });
+  DropPlugin(*this, m_Plugin, true);
   // A handler object that holds its class keeps it alive through the
   // base-data object; dropping the subscribers ends that.
   if (!plugin.expired()) CallPlugin(*this, "", [&] { m_Events->DropSinks(); });

@@ -32,6 +32,8 @@ class BaseDataWindow : public Window {
   std::string Kind() const override { return m_Kind; }
   // MenuBarClick, then the host's own command when not cancelled.
   void Click(const std::string& tool) override;
+  // The tool's keyboard shortcut: hidden tools too, when enabled.
+  void Press(const std::string& tool) override;
   void Focus(const std::string& control) override;
   void Close() override;
   qor::ToolbarControl& Toolbar() override { return *m_Bar; }
@@ -66,6 +68,7 @@ class BaseDataWindow : public Window {
   virtual void LoadData() = 0;
   // The host's own command for a pressed tool that was not cancelled.
   virtual void RunHostAction(const std::string& tool) = 0;
+  void PressTool(const qor::ToolPtr& pressed);
 
   Session& m_Session;
   std::shared_ptr<qor::PluginClass> m_Plugin;

@@ -142,6 +142,7 @@ qor::ToolbarControlPtr BuildListToolbar(const std::string& kind) {
     bar->Bands("mnuData")->Tools().Insert(-1, bar->Tools().Item(kViewBillTool.key));
   }
   for (const char* key : kListHiddenTools) bar->SetToolProperty(key, "Visible", false);
+  bar->SyncToolSet();
   return bar;
 }
 

@@ -17,6 +17,8 @@ void Window::DeleteRow(int32_t /*row*/) { NotOffered("delete-row"); }
 
 void Window::Click(const std::string& /*tool*/) { NotOffered("click"); }
 
+void Window::Press(const std::string& /*tool*/) { NotOffered("press"); }
+
 void Window::Select(const std::string& /*tool*/, const std::vector<Pick>& /*picks*/) {
   NotOffered("select");
 }
@@ -42,6 +44,20 @@ bool Window::IsLocked(const std::string& /*field*/, std::optional<int32_t> /*row
 }
 
 int32_t Window::RowCount() { NotOffered("expect rows"); }
+
+bool Window::IsModified(const std::string& /*field*/, int32_t /*row*/) {
+  NotOffered("expect modified");
+}
+
+bool Window::IsColumnVisible(const std::string& /*field*/) { NotOffered("expect column"); }
+
+int32_t Window::ShownDecimals(const std::string& /*field*/, int32_t /*row*/) {
+  NotOffered("expect decimals");
+}
+
+int32_t Window::EditDecimals(const std::string& /*field*/) { NotOffered("expect decimals"); }
+
+std::optional<std::pair<std::string, int32_t>> Window::ActiveCell() { NotOffered("expect active"); }
 
 std::string Window::StatusText(int32_t /*panel*/) { NotOffered("expect status"); }
 

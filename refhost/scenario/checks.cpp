@@ -56,13 +56,34 @@ std::string ToolStateMismatch(const qor::Tool& tool, const StateCheck& state) {
   if (state.name == "value" && !ValueMatches(tool.m_Value, Token{state.text, false})) {
     return "value=" + DescribeStored(tool.m_Value);
   }
+  if (state.name == "description" && tool.m_Description != state.text) {
+    return "description=" + Quote(tool.m_Description);
+  }
+  if (state.name == "tooltip" && tool.m_ToolTipText != state.text) {
+    return "tooltip=" + Quote(tool.m_ToolTipText);
+  }
+  std::string picture = tool.m_Picture.empty() ? "none" : tool.m_Picture;
+  if (state.name == "picture" && picture != state.text) return "picture=" + picture;
+  if (state.name == "begin-group" && !tool.m_BeginGroup) return "no begin-group";
   return "";
 }
 
 std::string DescribeState(const StateCheck& state) {
-  if (state.name == "caption") return "caption=" + Quote(state.text);
-  if (state.name == "value") return "value=" + state.text;
+  if (state.name == "caption" || state.name == "description" || state.name == "tooltip") {
+    return state.name + "=" + Quote(state.text);
+  }
+  if (state.name == "value" || state.name == "picture" || state.name == "position") {
+    return state.name + "=" + state.text;
+  }
   return state.name;
+}
+
+// position=<n>: the 1-based place of the tool among the band's tools.
+std::string PositionMismatch(const qor::Band& band, const std::string& key,
+                             const StateCheck& state) {
+  if (state.name != "position") return "";
+  int32_t place = band.Tools().IndexOf(key) + 1;
+  return std::to_string(place) == state.text ? "" : "position=" + std::to_string(place);
 }
 
 }  // namespace
@@ -106,6 +127,18 @@ void ScenarioRun::Check(const Command& command) {
       return CheckOffered(command, true);
     case CommandKind::ExpectNotOffered:
       return CheckOffered(command, false);
+    case CommandKind::ExpectOfferedOrder:
+      return CheckOfferedOrder(command);
+    case CommandKind::ExpectModified:
+      return CheckModified(command, true);
+    case CommandKind::ExpectUnmodified:
+      return CheckModified(command, false);
+    case CommandKind::ExpectColumn:
+      return CheckColumn(command);
+    case CommandKind::ExpectDecimals:
+      return CheckDecimals(command);
+    case CommandKind::ExpectActive:
+      return CheckActive(command);
     case CommandKind::ExpectHelp:
     case CommandKind::ExpectVoucher:
     case CommandKind::ExpectDisplay:
@@ -221,6 +254,9 @@ void ScenarioRun::CheckTool(const Command& command) {
     for (const auto& [place, tool] : places) {
       for (const StateCheck& state : command.states) {
         std::string found = ToolStateMismatch(*tool, state);
+        if (command.band && found.empty()) {
+          found = PositionMismatch(*toolbar.FindBand(*command.band), command.name, state);
+        }
         if (found.empty()) continue;
         std::string where = command.band ? " in band " + *command.band : "";
         throw CheckFailed{"tool " + command.name + " " + DescribeState(state) + where,
@@ -291,7 +327,13 @@ void ScenarioRun::CheckStatus(const Command& command) {
 void ScenarioRun::CheckSql(const Command& command) {
   qor::Variant value = std::string();
   OnSession([&] {
-    qor::RecordsetPtr rows = Current().Db().Query(command.name);
+    qor::RecordsetPtr rows;
+    try {
+      rows = Current().Db().QueryReadOnly(command.name);
+    } catch (const qor::VbError& error) {
+      if (error.Description().find("readonly") == std::string::npos) throw;
+      throw ScenarioError("expect sql runs read-only statements only; use sql to change data");
+    }
     if (rows && !rows->IsEOF() && !rows->Columns().empty()) {
       value = rows->Field(rows->Columns().front());
     }
@@ -312,7 +354,8 @@ void ScenarioRun::CheckOffered(const Command& command, bool offered) {
 }
 
 void ScenarioRun::CheckShown(const Command& command) {
-  const ShownRecords& shown = m_Run.Shown();
+  if (command.none) return CheckNothingShown(command);
+  const ShownRecords shown = TakeShown(command.kind);
   switch (command.kind) {
     case CommandKind::ExpectHelp: {
       std::string expected = "help " + command.name + (command.hasTopic ? " " + command.key : "");

@@ -26,6 +26,7 @@ enum class CommandKind {
   AddRow,
   DeleteRow,
   Click,
+  Press,
   Select,
   Rows,
   TreeGroup,
@@ -54,6 +55,12 @@ enum class CommandKind {
   ExpectSql,
   ExpectOffered,
   ExpectNotOffered,
+  ExpectOfferedOrder,
+  ExpectModified,
+  ExpectUnmodified,
+  ExpectColumn,
+  ExpectDecimals,
+  ExpectActive,
   ExpectHelp,
   ExpectVoucher,
   ExpectDisplay,
@@ -74,7 +81,8 @@ struct FieldRef {
 enum class OpenTarget { View, New, ById, ByNumber };
 
 // One state of `expect band` / `expect tool`: visible, hidden, enabled,
-// disabled, checked, unchecked, caption (with text), value (with number).
+// disabled, checked, unchecked, begin-group, or a named one with its text:
+// caption, description, tooltip, picture, value, position.
 struct StateCheck {
   std::string name;
   std::string text;
@@ -95,6 +103,12 @@ struct Command {
   int32_t number2 = 0;
   bool emptyDatabase = false;
   bool hasTopic = false;
+  // `expect help|voucher|display|bill-shown|related none`; `expect column
+  // ... visible`; `expect modified` / `unmodified` without a field.
+  bool none = false;
+  bool visible = false;
+  bool wholeBill = false;
+  std::optional<int32_t> editDecimals;  // expect decimals ... edit=<m>
 
   // open
   OpenTarget target = OpenTarget::View;

@@ -7,6 +7,7 @@
 
 #include "refhost/db/database.h"
 #include "refhost/host_run.h"
+#include "refhost/scenario/temporary_folders.h"
 
 namespace refhost::scenario {
 
@@ -22,9 +23,12 @@ fs::path MakePrivateFolder() {
 
 }  // namespace
 
-DatabaseTemplates::DatabaseTemplates() : m_Folder(MakePrivateFolder()) {}
+DatabaseTemplates::DatabaseTemplates() : m_Folder(MakePrivateFolder()) {
+  RegisterTemporaryFolder(m_Folder.string());
+}
 
 DatabaseTemplates::~DatabaseTemplates() {
+  UnregisterTemporaryFolder(m_Folder.string());
   std::error_code ignored;
   fs::remove_all(m_Folder, ignored);
 }

@@ -4,60 +4,40 @@
 #include <array>
 #include <cctype>
 #include <charconv>
+#include <cstdio>
 #include <fstream>
 #include <functional>
 #include <map>
+#include <optional>
 #include <sstream>
 
 #include "core/vb.h"
+#include "refhost/scenario/parser_reader.h"
 #include "refhost/scenario/value_compare.h"
 
 namespace refhost::scenario {
 
-namespace {
+namespace parsing {
 
-constexpr std::array<std::string_view, 4> kBillWindows = {"receipt", "payment", "other-receivable",
-                                                          "other-payable"};
-constexpr std::array<std::string_view, 9> kViewWindows = {
-    "receipt-list",       "payment-list",       "other-receivable-list",
-    "other-payable-list", "sales-invoice-list", "purchase-invoice-list",
-    "initial-list",       "type-tree",          "type-list"};
+void Reader::RequireArgs(size_t min, size_t max, const std::string& usage) const {
+  size_t count = ArgCount();
+  if (count >= min && count <= max) return;
+  Fail("usage: " + usage, std::to_string(count) + (count == 1 ? " argument" : " arguments"));
+}
 
-// The tokens of a command line and the line's number, with the argument
-// readers every command form shares.
-class Reader {
- public:
-  Reader(const SourceLine& line, size_t wordCount) : m_Line(line), m_WordCount(wordCount) {}
-
-  int LineNumber() const { return m_Line.number; }
-  size_t ArgCount() const { return m_Line.tokens.size() - m_WordCount; }
-  const Token& Arg(size_t index) const { return m_Line.tokens[m_WordCount + index]; }
-
-  // Wrong number of arguments unless min <= count <= max.
-  void RequireArgs(size_t min, size_t max, const std::string& usage) const {
-    size_t count = ArgCount();
-    if (count >= min && count <= max) return;
-    Fail("usage: " + usage, std::to_string(count) + (count == 1 ? " argument" : " arguments"));
+int32_t Reader::Integer(size_t index, const std::string& what) const {
+  const std::string& text = Arg(index).text;
+  int32_t value = 0;
+  auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
+  if (text.empty() || error != std::errc() || end != text.data() + text.size()) {
+    Fail(what, "\"" + text + "\"");
   }
+  return value;
+}
 
-  int32_t Integer(size_t index, const std::string& what) const {
-    const std::string& text = Arg(index).text;
-    int32_t value = 0;
-    auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
-    if (text.empty() || error != std::errc() || end != text.data() + text.size()) {
-      Fail(what, "\"" + text + "\"");
-    }
-    return value;
-  }
-
-  [[noreturn]] void Fail(const std::string& expected, const std::string& found) const {
-    throw ParseError(m_Line.number, expected, found);
-  }
-
- private:
-  const SourceLine& m_Line;
-  size_t m_WordCount;
-};
+void Reader::Fail(const std::string& expected, const std::string& found) const {
+  throw ParseError(m_Line.number, expected, found);
+}
 
 bool AllDigits(std::string_view text) {
   return !text.empty() && std::all_of(text.begin(), text.end(), [](char c) {
@@ -74,7 +54,8 @@ int32_t ToInt(std::string_view digits, const Reader& reader, const std::string& 
   return value;
 }
 
-// "FAmount" or "FAmount[3]".
+std::string Quoted(const std::string& text) { return "\"" + text + "\""; }
+
 FieldRef ReadField(const Reader& reader, size_t index) {
   const std::string& text = reader.Arg(index).text;
   FieldRef field;
@@ -97,9 +78,16 @@ FieldRef ReadField(const Reader& reader, size_t index) {
 }
 
 // Source-document picks: "INV0001", "id=12", each optionally followed by
-// "#<n>" (written apart or attached: "INV0001 #2", "INV0001#2").
+// "#<n>" (written apart or attached: "INV0001 #2", "INV0001#2"); or `all`.
 std::vector<Pick> ReadPicks(const Reader& reader, size_t first) {
   std::vector<Pick> picks;
+  if (reader.IsWord(first, "all")) {
+    if (reader.ArgCount() != first + 1) reader.Fail("all alone", reader.Arg(first + 1).text);
+    Pick every;
+    every.all = true;
+    picks.push_back(every);
+    return picks;
+  }
   bool lastHasLine = false;
   for (size_t i = first; i < reader.ArgCount(); ++i) {
     std::string text = reader.Arg(i).text;
@@ -129,44 +117,57 @@ std::vector<Pick> ReadPicks(const Reader& reader, size_t first) {
   return picks;
 }
 
-// "caption=<text>", "value=<n>" or a plain state word among the allowed.
 StateCheck ReadState(const Reader& reader, size_t index,
                      const std::vector<std::string_view>& allowed) {
+  static const std::vector<std::string_view> valued = {"caption", "value",   "description",
+                                                       "tooltip", "picture", "position"};
   const std::string& text = reader.Arg(index).text;
   size_t equals = text.find('=');
   StateCheck state;
   state.name = text.substr(0, equals);
   if (equals != std::string::npos) state.text = text.substr(equals + 1);
   bool known = std::find(allowed.begin(), allowed.end(), state.name) != allowed.end();
-  bool takesValue = state.name == "caption" || state.name == "value";
+  bool takesValue = std::find(valued.begin(), valued.end(), state.name) != valued.end();
   if (!known || takesValue != (equals != std::string::npos)) {
     std::string list;
     for (auto word : allowed) {
       if (!list.empty()) list += ", ";
-      list += word == "caption" ? "caption=\"<text>\"" : word == "value" ? "value=<n>" : word;
+      bool isText = word == "caption" || word == "description" || word == "tooltip";
+      bool isNumber = word == "value" || word == "position";
+      list += std::string(word) +
+              (isText     ? "=\"<text>\""
+               : isNumber ? "=<n>"
+                          : "") +
+              (word == "picture" ? "=<key>" : "");
     }
     reader.Fail("a state (" + list + ")", "\"" + text + "\"");
   }
   if (state.name == "value" && !ReadNumber(state.text)) {
     reader.Fail("value=<number>", "\"" + text + "\"");
   }
+  if (state.name == "position" &&
+      (!AllDigits(state.text) || state.text.size() > 9 || std::stoi(state.text) < 1)) {
+    reader.Fail("position=<n> from 1", "\"" + text + "\"");
+  }
   return state;
 }
 
-// "buttons=<n>" and "title=<text>" after a message text, in any order.
-void ReadMessageOptions(const Reader& reader, Command& command) {
-  for (size_t i = 1; i < reader.ArgCount(); ++i) {
-    const std::string& text = reader.Arg(i).text;
-    if (text.starts_with("buttons=") && !command.buttons) {
-      if (!AllDigits(text.substr(8))) reader.Fail("buttons=<n>", "\"" + text + "\"");
-      command.buttons = ToInt(text.substr(8), reader, "buttons=<n>");
-    } else if (text.starts_with("title=") && !command.title) {
-      command.title = text.substr(6);
-    } else {
-      reader.Fail("buttons=<n> or title=\"<title>\"", "\"" + text + "\"");
-    }
-  }
+Handler NoArgs(std::string usage) {
+  return [usage](const Reader& reader, Command&) { reader.RequireArgs(0, 0, usage); };
 }
+
+}  // namespace parsing
+
+namespace {
+
+using namespace parsing;
+
+constexpr std::array<std::string_view, 4> kBillWindows = {"receipt", "payment", "other-receivable",
+                                                          "other-payable"};
+constexpr std::array<std::string_view, 9> kViewWindows = {
+    "receipt-list",       "payment-list",       "other-receivable-list",
+    "other-payable-list", "sales-invoice-list", "purchase-invoice-list",
+    "initial-list",       "type-tree",          "type-list"};
 
 int32_t AnswerCode(const Reader& reader, size_t index) {
   const std::string& text = reader.Arg(index).text;
@@ -213,6 +214,8 @@ void ParseOpen(const Reader& reader, Command& command) {
   } else {
     command.target = OpenTarget::ById;
     command.billId = reader.Integer(1, "new, a bill id or no=<billNo>");
+    // No bill has an id below 1: an error of the scenario, as an unknown id.
+    if (command.billId < 1) reader.Fail("a bill id from 1", "\"" + bill + "\"");
   }
   command.editMode = 2;
   if (reader.ArgCount() == 3) {
@@ -221,20 +224,8 @@ void ParseOpen(const Reader& reader, Command& command) {
   }
 }
 
-using Handler = std::function<void(const Reader&, Command&)>;
-
-struct Form {
-  CommandKind kind;
-  Handler handler;
-};
-
-// Forms with no argument at all.
-Handler NoArgs(std::string usage) {
-  return [usage](const Reader& reader, Command&) { reader.RequireArgs(0, 0, usage); };
-}
-
-const std::map<std::string, Form, std::less<>>& TopForms() {
-  static const std::map<std::string, Form, std::less<>> forms = {
+const FormMap& TopForms() {
+  static const FormMap forms = {
       {"database",
        {CommandKind::Database,
         [](const Reader& r, Command& c) {
@@ -303,10 +294,16 @@ const std::map<std::string, Form, std::less<>>& TopForms() {
           r.RequireArgs(1, 1, "click <tool>");
           c.name = r.Arg(0).text;
         }}},
+      {"press",
+       {CommandKind::Press,
+        [](const Reader& r, Command& c) {
+          r.RequireArgs(1, 1, "press <tool>");
+          c.name = r.Arg(0).text;
+        }}},
       {"select",
        {CommandKind::Select,
         [](const Reader& r, Command& c) {
-          r.RequireArgs(1, 1000, "select <tool> <pick>...");
+          r.RequireArgs(1, kAnyCount, "select <tool> <pick>...|all");
           c.name = r.Arg(0).text;
           c.picks = ReadPicks(r, 1);
         }}},
@@ -324,142 +321,38 @@ const std::map<std::string, Form, std::less<>>& TopForms() {
       {"answer",
        {CommandKind::Answer,
         [](const Reader& r, Command& c) {
-          r.RequireArgs(1, 1000, "answer <yes|no|ok|cancel>...");
+          r.RequireArgs(1, kAnyCount, "answer <yes|no|ok|cancel>...");
           for (size_t i = 0; i < r.ArgCount(); ++i) c.answers.push_back(AnswerCode(r, i));
         }}},
   };
   return forms;
 }
 
-void ParseToolStates(const Reader& r, Command& c) {
-  static const std::vector<std::string_view> allowed = {
-      "visible", "hidden", "enabled", "disabled", "checked", "unchecked", "caption", "value"};
-  r.RequireArgs(2, 1000, "expect tool <key> <state>... [band=<band>]");
-  c.name = r.Arg(0).text;
-  for (size_t i = 1; i < r.ArgCount(); ++i) {
-    const std::string& text = r.Arg(i).text;
-    if (text.starts_with("band=") && !c.band) {
-      c.band = text.substr(5);
-      continue;
+// The offset of the first byte that breaks UTF-8 (a stray continuation
+// byte, a cut sequence, an overlong form, a surrogate or a code point beyond
+// U+10FFFF); nullopt for valid text.
+std::optional<size_t> FirstInvalidUtf8(std::string_view text) {
+  size_t i = 0;
+  while (i < text.size()) {
+    auto byte = [&](size_t k) { return static_cast<unsigned char>(text[k]); };
+    unsigned char lead = byte(i);
+    size_t length = lead < 0x80           ? 1
+                    : (lead >> 5) == 0x6  ? 2
+                    : (lead >> 4) == 0xE  ? 3
+                    : (lead >> 3) == 0x1E ? 4
+                                          : 0;
+    if (length == 0 || i + length > text.size()) return i;
+    uint32_t code = length == 1 ? lead : lead & (0x7F >> length);
+    for (size_t k = 1; k < length; ++k) {
+      if ((byte(i + k) & 0xC0) != 0x80) return i;
+      code = (code << 6) | (byte(i + k) & 0x3F);
     }
-    c.states.push_back(ReadState(r, i, allowed));
+    constexpr uint32_t kLeast[] = {0, 0, 0x80, 0x800, 0x10000};
+    if (code < kLeast[length] || code > 0x10FFFF || (code >= 0xD800 && code <= 0xDFFF)) return i;
+    i += length;
   }
-  if (c.states.empty()) r.Fail("at least one state", "none");
+  return std::nullopt;
 }
-
-Handler OneNumber(std::string usage, std::string what) {
-  return [usage, what](const Reader& r, Command& c) {
-    r.RequireArgs(1, 1, usage);
-    c.number = r.Integer(0, what);
-  };
-}
-
-Handler FieldAndValue(std::string usage) {
-  return [usage](const Reader& r, Command& c) {
-    r.RequireArgs(2, 2, usage);
-    c.field = ReadField(r, 0);
-    c.value = r.Arg(1);
-  };
-}
-
-Handler FieldOnly(std::string usage) {
-  return [usage](const Reader& r, Command& c) {
-    r.RequireArgs(1, 1, usage);
-    c.field = ReadField(r, 0);
-  };
-}
-
-Handler Picks(std::string usage) {
-  return [usage](const Reader& r, Command& c) {
-    r.RequireArgs(1, 1000, usage);
-    c.picks = ReadPicks(r, 0);
-  };
-}
-
-Handler Message(std::string usage) {
-  return [usage](const Reader& r, Command& c) {
-    r.RequireArgs(1, 3, usage);
-    c.value = r.Arg(0);
-    ReadMessageOptions(r, c);
-  };
-}
-
-const std::map<std::string, Form, std::less<>>& ExpectForms() {
-  static const std::map<std::string, Form, std::less<>> forms = {
-      {"message",
-       {CommandKind::ExpectMessage,
-        Message("expect message \"<text>\" [buttons=<n>] [title=\"<title>\"]")}},
-      {"message-starting",
-       {CommandKind::ExpectMessageStarting,
-        Message("expect message-starting \"<text>\" [buttons=<n>] [title=\"<title>\"]")}},
-      {"no-message", {CommandKind::ExpectNoMessage, NoArgs("expect no-message")}},
-      {"field", {CommandKind::ExpectField, FieldAndValue("expect field <field>[<row>] <value>")}},
-      {"text", {CommandKind::ExpectText, FieldAndValue("expect text <field>[<row>] \"<text>\"")}},
-      {"locked", {CommandKind::ExpectLocked, FieldOnly("expect locked <field>[<row>]")}},
-      {"unlocked", {CommandKind::ExpectUnlocked, FieldOnly("expect unlocked <field>[<row>]")}},
-      {"rows", {CommandKind::ExpectRows, OneNumber("expect rows <n>", "a number of rows")}},
-      {"band",
-       {CommandKind::ExpectBand,
-        [](const Reader& r, Command& c) {
-          static const std::vector<std::string_view> allowed = {"visible", "hidden", "caption"};
-          r.RequireArgs(2, 1000, "expect band <band> <state>...");
-          c.name = r.Arg(0).text;
-          for (size_t i = 1; i < r.ArgCount(); ++i) c.states.push_back(ReadState(r, i, allowed));
-        }}},
-      {"tool", {CommandKind::ExpectTool, ParseToolStates}},
-      {"refused", {CommandKind::ExpectRefused, NoArgs("expect refused")}},
-      {"accepted", {CommandKind::ExpectAccepted, NoArgs("expect accepted")}},
-      {"cancelled", {CommandKind::ExpectCancelled, NoArgs("expect cancelled")}},
-      {"not-cancelled", {CommandKind::ExpectNotCancelled, NoArgs("expect not-cancelled")}},
-      {"saved", {CommandKind::ExpectSaved, NoArgs("expect saved")}},
-      {"not-saved", {CommandKind::ExpectNotSaved, NoArgs("expect not-saved")}},
-      {"error", {CommandKind::ExpectError, OneNumber("expect error <number>", "an error number")}},
-      {"status",
-       {CommandKind::ExpectStatus,
-        [](const Reader& r, Command& c) {
-          r.RequireArgs(2, 2, "expect status <panel> \"<text>\"");
-          c.number = r.Integer(0, "a panel number");
-          c.value = r.Arg(1);
-        }}},
-      {"sql",
-       {CommandKind::ExpectSql,
-        [](const Reader& r, Command& c) {
-          r.RequireArgs(2, 2, "expect sql \"<query>\" <value>");
-          c.name = r.Arg(0).text;
-          c.value = r.Arg(1);
-        }}},
-      {"offered", {CommandKind::ExpectOffered, Picks("expect offered <pick>...")}},
-      {"not-offered", {CommandKind::ExpectNotOffered, Picks("expect not-offered <pick>...")}},
-      {"help",
-       {CommandKind::ExpectHelp,
-        [](const Reader& r, Command& c) {
-          r.RequireArgs(1, 2, "expect help <file> [<topic>]");
-          c.name = r.Arg(0).text;
-          c.hasTopic = r.ArgCount() == 2;
-          if (c.hasTopic) c.key = r.Arg(1).text;
-        }}},
-      {"voucher",
-       {CommandKind::ExpectVoucher,
-        [](const Reader& r, Command& c) {
-          r.RequireArgs(1, 1, "expect voucher <id>");
-          c.value = r.Arg(0);
-        }}},
-      {"display",
-       {CommandKind::ExpectDisplay, OneNumber("expect display <n>", "a number of lines")}},
-      {"bill-shown",
-       {CommandKind::ExpectBillShown, OneNumber("expect bill-shown <id>", "a bill id")}},
-      {"related",
-       {CommandKind::ExpectRelated,
-        [](const Reader& r, Command& c) {
-          r.RequireArgs(2, 2, "expect related <billTypeId> <billId>");
-          c.number = r.Integer(0, "a bill type id");
-          c.number2 = r.Integer(1, "a bill id");
-        }}},
-  };
-  return forms;
-}
-
-std::string Quoted(const std::string& text) { return "\"" + text + "\""; }
 
 }  // namespace
 
@@ -516,6 +409,15 @@ Command ParseCommand(const SourceLine& line) {
 ScenarioFile ParseScenarioText(std::string_view text, std::string path) {
   ScenarioFile file;
   file.path = std::move(path);
+  if (std::optional<size_t> bad = FirstInvalidUtf8(text)) {
+    int line = 1 + static_cast<int>(std::count(text.begin(), text.begin() + *bad, '\n'));
+    char byte[8];
+    std::snprintf(byte, sizeof byte, "0x%02X", static_cast<unsigned char>(text[*bad]));
+    file.error = ParseError(line, "a UTF-8 text file",
+                            file.path + " is not UTF-8 (byte " + byte +
+                                "); save it as UTF-8, e.g. iconv -f GB18030 -t UTF-8");
+    return file;
+  }
   for (const SourceLine& line : TokenizeText(text)) {
     if (!line.error && !line.tokens.empty() && line.tokens[0].text == "scenario" &&
         !line.tokens[0].quoted) {

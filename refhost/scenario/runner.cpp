@@ -1,5 +1,6 @@
 #include "refhost/scenario/runner.h"
 
+#include "core/vb.h"
 #include "refhost/scenario/database_templates.h"
 #include "refhost/scenario/parser.h"
 #include "refhost/scenario/scenario_run.h"
@@ -23,6 +24,11 @@ void Echo(std::ostream& out, const Command& command, const RunOptions& options) 
 }
 
 }  // namespace
+
+std::string ShortenCommand(const std::string& text, size_t limit) {
+  std::string cut = qor::LeftChars(text, limit);
+  return cut.size() < text.size() ? cut + "..." : text;
+}
 
 Runner::Runner(std::ostream& out, RunOptions options)
     : m_Out(out), m_Options(options), m_Templates(std::make_unique<DatabaseTemplates>()) {}
@@ -61,7 +67,8 @@ ScenarioResult Runner::RunScenario(const ScenarioFile& file, const Scenario& sce
   const Command* current = nullptr;
   auto failedAt = [&](std::string found) {
     int line = current ? current->line : scenario.line;
-    std::string doing = current ? current->text : "scenario " + scenario.name;
+    std::string doing =
+        ShortenCommand(current ? current->text : "scenario " + scenario.name, kShownCommandLength);
     return Failed(file.path, scenario.name, line, doing, std::move(found));
   };
   ScenarioResult result;

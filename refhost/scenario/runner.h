@@ -36,6 +36,10 @@ struct ScenarioResult {
   std::string found;
 };
 
+// A command as a FAIL line shows it: at most limit characters, then "...".
+constexpr size_t kShownCommandLength = 72;
+std::string ShortenCommand(const std::string& text, size_t limit);
+
 // Runs scenario files and reports each scenario, then the totals.
 class Runner {
  public:

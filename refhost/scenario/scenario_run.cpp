@@ -14,6 +14,11 @@ namespace refhost::scenario {
 namespace {
 
 constexpr const char* kMainSession = "main";
+// The date the host reports until a scenario sets one: in the demo
+// company's current period.
+constexpr int kDefaultYear = 2026;
+constexpr int kDefaultMonth = 12;
+constexpr int kDefaultDay = 15;
 
 }  // namespace
 
@@ -29,6 +34,7 @@ std::string DescribeMessage(const MessageBoxRecord& box) {
 ScenarioRun::ScenarioRun(DatabaseTemplates& templates, const std::string& dbPath,
                          const RunOptions& options, std::ostream& out)
     : m_Templates(templates), m_DbPath(dbPath), m_Run(dbPath) {
+  m_Run.SetToday(qor::DateSerial(kDefaultYear, kDefaultMonth, kDefaultDay));
   if (options.trace) {
     bool hideSql = options.hideSql;
     m_Run.SetTraceSink([&out, hideSql](const std::string& line) {
@@ -136,6 +142,9 @@ void ScenarioRun::Execute(const Command& command) {
     case CommandKind::Click:
       Act([&](Window& w) { w.Click(command.name); });
       return;
+    case CommandKind::Press:
+      Act([&](Window& w) { w.Press(command.name); });
+      return;
     case CommandKind::Select:
       Act([&](Window& w) { w.Select(command.name, command.picks); });
       return;
@@ -202,7 +211,8 @@ void ScenarioRun::OpenWindow(const Command& command) {
 
 void ScenarioRun::CloseWindow() {
   m_Current->lastError.reset();
-  Current().CloseCurrent();
+  // What the terminate step raised is the close's error (`expect error`).
+  m_Current->lastError = Current().CloseCurrent();
 }
 
 }  // namespace refhost::scenario

@@ -98,6 +98,17 @@ class ScenarioRun {
   void CheckSql(const Command& command);
   void CheckOffered(const Command& command, bool offered);
   void CheckShown(const Command& command);
+  // checks_editor.cpp
+  void CheckModified(const Command& command, bool modified);
+  void CheckColumn(const Command& command);
+  void CheckDecimals(const Command& command);
+  void CheckActive(const Command& command);
+  void CheckOfferedOrder(const Command& command);
+  // The record of the command's kind that the check reads: what was shown
+  // since the last check of that kind, else what that check read. The
+  // host's record is then taken (an `expect ... none` reads it empty).
+  ShownRecords TakeShown(CommandKind kind);
+  void CheckNothingShown(const Command& command);
 
   DatabaseTemplates& m_Templates;
   std::string m_DbPath;
@@ -107,6 +118,8 @@ class ScenarioRun {
   int32_t m_NextProcessId = 1000;
   // For every message box, the line of the command that showed it.
   std::vector<int> m_MessageLines;
+  // What the last expect help/voucher/display/bill-shown/related read.
+  ShownRecords m_CheckedShown;
 };
 
 // "run-time error 13: Type mismatch"

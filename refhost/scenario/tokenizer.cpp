@@ -20,10 +20,13 @@ size_t ReadQuoted(std::string_view line, size_t pos, int lineNumber, std::string
   while (pos < line.size()) {
     char c = line[pos];
     if (c == '"') return pos + 1;
-    if (c == '\\' && pos + 1 < line.size() && (line[pos + 1] == '"' || line[pos + 1] == '\\')) {
-      out += line[pos + 1];
-      pos += 2;
-      continue;
+    if (c == '\\' && pos + 1 < line.size()) {
+      char next = line[pos + 1];
+      if (next == '"' || next == '\\' || next == 'r' || next == 'n') {
+        out += next == 'r' ? '\r' : next == 'n' ? '\n' : next;
+        pos += 2;
+        continue;
+      }
     }
     out += c;
     ++pos;

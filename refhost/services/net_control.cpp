@@ -27,6 +27,22 @@ bool HeldBy(Database& db, int32_t handle, const Session& session) {
   return !rs->IsEOF();
 }
 
+// "UserID=<n>" of a login props string; 0 when it names none.
+int32_t UserIdOf(const std::string& props) {
+  constexpr std::string_view kKey = "UserID=";
+  size_t at = 0;
+  while ((at = qor::FindNoCase(props, kKey, at)) != std::string::npos) {
+    if (at == 0 || props[at - 1] == ';') {
+      std::string value = props.substr(at + kKey.size());
+      value = value.substr(0, value.find(';'));
+      if (qor::IsNumericText(value)) return qor::CLng(Variant(qor::Val(value)));
+      return 0;
+    }
+    at += kKey.size();
+  }
+  return 0;
+}
+
 }  // namespace
 
 int32_t FunctionLocks::Take(int32_t funcType, const std::string& funcCode,
@@ -75,13 +91,15 @@ bool FunctionLocks::ReleaseAll(const std::vector<int32_t>& handles) {
   return all;
 }
 
-std::vector<int32_t> FunctionLocks::Held(const std::string& funcCode, const std::string& key) {
+std::vector<int32_t> FunctionLocks::Held(const std::string& funcCode, const std::string& key,
+                                         int32_t userId) {
+  if (userId == 0) userId = m_Session.UserId();
   Database& db = m_Session.Db();
   Transaction transaction(db);
   auto rs = db.QueryParams(
       "SELECT FTaskID FROM t_FuncLock WHERE FFuncCode = ? AND FKey = ? AND FUserID = ? "
       "AND FSession = ? AND FProcessID = ? ORDER BY FTaskID",
-      {Variant(funcCode), Variant(key), Variant(m_Session.UserId()), Variant(m_Session.Name()),
+      {Variant(funcCode), Variant(key), Variant(userId), Variant(m_Session.Name()),
        Variant(m_Session.ProcessId())});
   transaction.Commit();
   std::vector<int32_t> handles;
@@ -133,9 +151,12 @@ class NetControlMutexComponent : public qor::NetControlMutex {
     return Locks().Release(handle);
   }
 
-  Variant GetTaskIdByUserInfo(const std::string& /*propsString*/, const std::string& funcCode,
+  // The locks of the user the props string names (its "UserID"), who may
+  // not be the one logged in now.
+  Variant GetTaskIdByUserInfo(const std::string& propsString, const std::string& funcCode,
                               int32_t& recordId) override {
-    std::vector<int32_t> handles = Locks().Held(funcCode, std::to_string(recordId));
+    std::vector<int32_t> handles =
+        Locks().Held(funcCode, std::to_string(recordId), UserIdOf(propsString));
     if (handles.empty()) return Variant();
     auto vector = std::make_shared<qor::HostVector>();
     for (int32_t handle : handles) vector->Add(Variant(handle));

@@ -29,7 +29,10 @@ class FunctionLocks {
   // Releases the lock when this session holds it; false otherwise.
   bool Release(int32_t handle);
   // The handles the session's user holds in this session for the code and key.
-  std::vector<int32_t> Held(const std::string& funcCode, const std::string& key);
+  // The user's locks on the record in this process (userId 0: the user
+  // logged in now).
+  std::vector<int32_t> Held(const std::string& funcCode, const std::string& key,
+                            int32_t userId = 0);
   // Releases several handles in one transaction; true when each was held.
   bool ReleaseAll(const std::vector<int32_t>& handles);
 

@@ -67,5 +67,7 @@ bool EqualsNoCase(std::string_view a, std::string_view b);
 // npos when absent.
 size_t FindNoCase(std::string_view text, std::string_view needle, size_t from = 0);
 std::string ReplaceAll(std::string text, std::string_view from, std::string_view to);
+// The first count characters of a UTF-8 text (never half a character).
+std::string LeftChars(std::string_view text, size_t count);
 
 }  // namespace qor

@@ -47,6 +47,16 @@ size_t FindNoCase(std::string_view text, std::string_view needle, size_t from) {
   return std::string::npos;
 }
 
+std::string LeftChars(std::string_view text, size_t count) {
+  size_t characters = 0;
+  for (size_t i = 0; i < text.size(); ++i) {
+    // A continuation byte (10xxxxxx) never starts a character.
+    if ((static_cast<unsigned char>(text[i]) & 0xC0) == 0x80) continue;
+    if (characters++ == count) return std::string(text.substr(0, i));
+  }
+  return std::string(text);
+}
+
 std::string ReplaceAll(std::string text, std::string_view from, std::string_view to) {
   if (from.empty()) return text;
   size_t at = 0;

@@ -8,26 +8,26 @@
 
 namespace qorarap {
 
+namespace {
+
+// vbObjectError + 513: the first error number of a component's own.
+constexpr int32_t kErrLockNotReleased = -2147220991;
+
+}  // namespace
+
 qor::RecordsetPtr ReadAllInOutTypes() {
   auto types = qor::CreateComponent<qor::InOutTypeComponent>("QORebsArApBill.clsInOutType");
   return types->GetRPInOutTypeInfo(GetPropsString(), std::nullopt);
 }
 
-void ReleaseUserRecordLocks(const std::string& funcCode, int32_t& recordId) {
+void ReleaseUserRecordLocks(const std::string& funcCode, int32_t& recordId,
+                            const std::string& props) {
   auto mutex = qor::CreateComponent<qor::NetControlMutex>("QORNetControl.Mutex");
-  const std::string props = GetPropsString();
   qor::Variant handles = mutex->GetTaskIdByUserInfo(props, funcCode, recordId);
   if (!handles.IsObject() || !handles.ObjectValue()) return;
-  mutex->BatchCommitTask(props, qor::As<qor::HostVector>(handles.ObjectValue()));
-}
-
-void ReportTerminatorError(const qor::VbError& error) noexcept {
-  if (!qor::HasPlatform()) return;
-  try {
-    qor::CurrentPlatform().MsgBox(error.Description(), 16, error.Source());
-  } catch (const qor::VbError&) {
-    // Nothing is left to tell it to.
-  }
+  if (mutex->BatchCommitTask(props, qor::As<qor::HostVector>(handles.ObjectValue()))) return;
+  qor::RaiseError(kErrLockNotReleased, "QORNetControl.Mutex",
+                  "记录锁定未能全部释放，请重新登录后再试，或请系统管理员清除网络控制中的锁定。");
 }
 
 }  // namespace qorarap

@@ -13,13 +13,10 @@ namespace qorarap {
 // Errors reach the caller (creating the class then fails).
 qor::RecordsetPtr ReadAllInOutTypes();
 
-// Releases every lock the current user still holds under the function code
-// for the record (the id goes to the lock component by reference).
-void ReleaseUserRecordLocks(const std::string& funcCode, int32_t& recordId);
-
-// A destructor cannot pass an error to the host, so a run-time error of a
-// terminator is shown the way the host shows a handler's error: a message box
-// with the description, buttons 16 and the error's source as title.
-void ReportTerminatorError(const qor::VbError& error) noexcept;
+// Releases every lock the user of the login props string still holds under
+// the function code for the record (the id goes to the lock component by
+// reference). A lock the component could not release raises an error.
+void ReleaseUserRecordLocks(const std::string& funcCode, int32_t& recordId,
+                            const std::string& props);
 
 }  // namespace qorarap

@@ -94,7 +94,65 @@ std::string ImageList::Picture(std::string_view key) const {
 
 // ---- ToolbarControl ----
 
+namespace {
+
+// Same type and same content (objects: the same object).
+bool SameVariant(const Variant& a, const Variant& b) {
+  if (a.Type() != b.Type()) return false;
+  switch (a.Type()) {
+    case VarType::Empty:
+    case VarType::Null:
+      return true;
+    case VarType::Object:
+      return a.ObjectValue() == b.ObjectValue();
+    case VarType::String:
+      return a.StringValue() == b.StringValue();
+    case VarType::Boolean:
+      return a.BoolValue() == b.BoolValue();
+    case VarType::Long:
+      return a.LongValue() == b.LongValue();
+    default:
+      return a.DoubleValue() == b.DoubleValue();
+  }
+}
+
+// Copies onto a band's copy every property that differs between the
+// tool-set tool and its last synced state. The band's place (its group
+// start) is its own.
+void CarryChanges(const Tool& from, const Tool& synced, Tool& copy) {
+  if (from.m_Caption != synced.m_Caption) copy.m_Caption = from.m_Caption;
+  if (from.m_Description != synced.m_Description) copy.m_Description = from.m_Description;
+  if (from.m_ToolTipText != synced.m_ToolTipText) copy.m_ToolTipText = from.m_ToolTipText;
+  if (from.m_Picture != synced.m_Picture) copy.m_Picture = from.m_Picture;
+  if (from.m_MaskColor != synced.m_MaskColor) copy.m_MaskColor = from.m_MaskColor;
+  if (from.m_Visible != synced.m_Visible) copy.m_Visible = from.m_Visible;
+  if (from.m_Enabled != synced.m_Enabled) copy.m_Enabled = from.m_Enabled;
+  if (from.m_Checked != synced.m_Checked) copy.m_Checked = from.m_Checked;
+  if (from.m_Style != synced.m_Style) copy.m_Style = from.m_Style;
+  if (!SameVariant(from.m_Value, synced.m_Value)) copy.m_Value = from.m_Value;
+  if (!SameVariant(from.m_DefaultValue, synced.m_DefaultValue)) {
+    copy.m_DefaultValue = from.m_DefaultValue;
+  }
+  if (!SameVariant(from.m_Tag, synced.m_Tag)) copy.m_Tag = from.m_Tag;
+}
+
+}  // namespace
+
+void ToolbarControl::SyncToolSet() const {
+  for (const ToolPtr& tool : m_Tools.All()) {
+    std::string key = UCase(tool->m_Name);
+    auto synced = m_SyncedToolSet.find(key);
+    if (synced != m_SyncedToolSet.end()) {
+      for (const auto& band : m_Bands) {
+        if (ToolPtr copy = band->Tools().Find(key)) CarryChanges(*tool, synced->second, *copy);
+      }
+    }
+    m_SyncedToolSet.insert_or_assign(key, *tool);
+  }
+}
+
 BandPtr ToolbarControl::FindBand(std::string_view name) const {
+  SyncToolSet();
   for (const auto& band : m_Bands) {
     if (EqualsNoCase(band->m_Name, name)) return band;
   }
@@ -107,7 +165,13 @@ BandPtr ToolbarControl::Bands(std::string_view name) const {
   return band;
 }
 
+const std::vector<BandPtr>& ToolbarControl::AllBands() const {
+  SyncToolSet();
+  return m_Bands;
+}
+
 BandPtr ToolbarControl::AddBand(std::string name, std::string caption) {
+  SyncToolSet();
   if (BandPtr existing = FindBand(name)) {
     if (!caption.empty()) existing->m_Caption = std::move(caption);
     return existing;
@@ -119,6 +183,7 @@ BandPtr ToolbarControl::AddBand(std::string name, std::string caption) {
 }
 
 std::vector<ToolPtr> ToolbarControl::FindAll(std::string_view key) const {
+  SyncToolSet();
   std::vector<ToolPtr> found;
   if (ToolPtr tool = m_Tools.Find(key)) found.push_back(tool);
   for (const auto& band : m_Bands) {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <map>
 #include <memory>
 #include <string>
 #include <vector>
@@ -95,6 +96,9 @@ class ImageList : public Object {
 };
 
 // The menu bar and toolbar of a window: a tool set plus bands of tools.
+// A change made to a tool of the tool set reaches every copy of that tool in
+// the bands (the next time a band or a tool's copies are looked up); a
+// change made to one band's copy stays in that band.
 class ToolbarControl : public Object {
  public:
   std::string TypeName() const override { return "ActiveBar"; }
@@ -106,7 +110,7 @@ class ToolbarControl : public Object {
   BandPtr Bands(std::string_view name) const;
   BandPtr FindBand(std::string_view name) const;
   BandPtr AddBand(std::string name, std::string caption = "");
-  const std::vector<BandPtr>& AllBands() const { return m_Bands; }
+  const std::vector<BandPtr>& AllBands() const;
 
   // Sets a property ("Enabled", "Visible", "Checked", "Caption"...) on the
   // tool wherever its key appears: the tool set and every band. Returns
@@ -114,6 +118,10 @@ class ToolbarControl : public Object {
   bool SetToolProperty(std::string_view key, std::string_view property, const Variant& value);
   // Every tool carrying the key: the tool set's first, then the bands'.
   std::vector<ToolPtr> FindAll(std::string_view key) const;
+  // Carries the changes made to tool-set tools since the last call to their
+  // copies in the bands. The host calls it once the control is built, so
+  // that what a plug-in changes afterwards is a change.
+  void SyncToolSet() const;
   // Redraw request counter (RecalcLayout / RefreshToolbar).
   void RecalcLayout() { ++m_LayoutCount; }
   int32_t LayoutCount() const { return m_LayoutCount; }
@@ -122,6 +130,9 @@ class ToolbarControl : public Object {
   ToolCollection m_Tools;
   std::vector<BandPtr> m_Bands;
   int32_t m_LayoutCount = 0;
+  // The state of each tool-set tool as last carried to the bands, by
+  // upper-case key.
+  mutable std::map<std::string, Tool> m_SyncedToolSet;
 };
 
 using ToolbarControlPtr = std::shared_ptr<ToolbarControl>;

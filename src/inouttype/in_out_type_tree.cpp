@@ -1,6 +1,7 @@
 #include "inouttype/in_out_type_tree.h"
 
 #include "frame/class_frame.h"
+#include "frame/login_context.h"
 #include "frame/net_control.h"
 #include "frame/show_binding.h"
 #include "host/platform.h"
@@ -59,15 +60,10 @@ class clsRPInOutType::BillSink final : public qor::BillEventSink {
 
 clsRPInOutType::clsRPInOutType() : m_rsInOutType(ReadAllInOutTypes()) {}
 
-clsRPInOutType::~clsRPInOutType() {
-  try {
-    Terminate();
-  } catch (const qor::VbError& error) {
-    ReportTerminatorError(error);
-  }
-}
+clsRPInOutType::~clsRPInOutType() { TerminateQuietly(); }
 
 void clsRPInOutType::Show(const qor::ObjectPtr& oBillInterface) {
+  if (m_sOpenerProps.empty()) m_sOpenerProps = GetPropsString();
   if (BindWhenTypeIs(m_BillInterface, oBillInterface, "BillEvent",
                      std::make_shared<BillSink>(*this))) {
     return;
@@ -86,8 +82,9 @@ std::string clsRPInOutType::GetFunctionCode(int32_t kind) const {
 
 // Gives back what the user still holds for the type on the card, then lets
 // go of the host's objects.
-void clsRPInOutType::Terminate() {
-  if (m_lBillID > 0) ReleaseUserRecordLocks(GetFunctionCode(kFuncKindModify), m_lBillID);
+void clsRPInOutType::OnTerminate() {
+  if (m_lBillID > 0)
+    ReleaseUserRecordLocks(GetFunctionCode(kFuncKindModify), m_lBillID, m_sOpenerProps);
   if (m_lFuncHandle != 0) ReleaseFunc(m_lFuncHandle);
   m_BaseInterface.Reset();
   m_BillInterface.Reset();

@@ -35,7 +35,10 @@ class clsRPInOutType : public qor::PluginClass {
                                                 "",       "pu0551", "pu0553", "pu0550"};
 
   std::string GetFunctionCode(int32_t kind) const;
-  void Terminate();
+  void OnTerminate() override;
+  // The login of the user who opened the window: its locks are released at
+  // the end, whoever is logged in by then.
+  std::string m_sOpenerProps;
   // The product's type service, created for one call.
   static std::shared_ptr<qor::InOutTypeComponent> TypeService();
 

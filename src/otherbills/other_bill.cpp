@@ -1,6 +1,7 @@
 #include "otherbills/other_bill.h"
 
 #include "frame/class_frame.h"
+#include "frame/login_context.h"
 #include "frame/net_control.h"
 #include "frame/show_binding.h"
 
@@ -66,15 +67,10 @@ class OtherBill::ListSink final : public qor::ListEventSink {
 OtherBill::OtherBill(const OtherBillSide& side)
     : m_Side(side), m_rsInOutType(ReadAllInOutTypes()) {}
 
-OtherBill::~OtherBill() {
-  try {
-    Terminate();
-  } catch (const qor::VbError& error) {
-    ReportTerminatorError(error);
-  }
-}
+OtherBill::~OtherBill() { TerminateQuietly(); }
 
 void OtherBill::Show(const qor::ObjectPtr& oBillInterface) {
+  if (m_sOpenerProps.empty()) m_sOpenerProps = GetPropsString();
   if (BindWhenTypeIs(m_BillInterface, oBillInterface, "BillEvent",
                      std::make_shared<BillSink>(*this))) {
     return;
@@ -88,8 +84,11 @@ std::string OtherBill::GetFunctionCode(int32_t kind) const {
 
 // Gives back what the user still holds for the bill, then lets go of the
 // host's objects.
-void OtherBill::Terminate() {
-  if (m_lBillID > 0) ReleaseUserRecordLocks(GetFunctionCode(kFuncKindModify), m_lBillID);
+void OtherBill::OnTerminate() {
+  // A new bill saved in this window was never loaded: its id is in the editor.
+  if (m_lBillID <= 0 && m_BillInterface) m_lBillID = m_BillInterface->GetBillInterID();
+  if (m_lBillID > 0)
+    ReleaseUserRecordLocks(GetFunctionCode(kFuncKindModify), m_lBillID, m_sOpenerProps);
   if (m_lFuncHandle != 0) ReleaseFunc(m_lFuncHandle);
   m_BillInterface.Reset();
   m_LstInterface.Reset();

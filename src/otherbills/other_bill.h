@@ -32,7 +32,10 @@ class OtherBill : public qor::PluginClass {
   class ListSink;
 
   std::string GetFunctionCode(int32_t kind) const;
-  void Terminate();
+  void OnTerminate() override;
+  // The login of the user who opened the window: its locks are released at
+  // the end, whoever is logged in by then.
+  std::string m_sOpenerProps;
 
   // ---- Bill editor: lifecycle, field rules, save check and credit control.
   void m_BillInterface_AfterLoadBill();

@@ -108,15 +108,10 @@ class SettlementBill::ListSinkWithGetData final : public SettlementBill::ListSin
 
 SettlementBill::SettlementBill(const SettlementSide& side) : m_Side(side) {}
 
-SettlementBill::~SettlementBill() {
-  try {
-    Terminate();
-  } catch (const qor::VbError& error) {
-    ReportTerminatorError(error);
-  }
-}
+SettlementBill::~SettlementBill() { TerminateQuietly(); }
 
 void SettlementBill::Show(const qor::ObjectPtr& oBillInterface) {
+  if (m_sOpenerProps.empty()) m_sOpenerProps = GetPropsString();
   if (BindWhenTypeIs(m_BillInterface, oBillInterface, "BillEvent",
                      std::make_shared<BillSink>(*this))) {
     return;
@@ -137,8 +132,11 @@ std::string SettlementBill::GetFunctionCode(int32_t kind) const {
 
 // Gives back what the user still holds for the bill, then lets go of the
 // host's objects.
-void SettlementBill::Terminate() {
-  if (m_lBillID > 0) ReleaseUserRecordLocks(GetFunctionCode(kFuncKindModify), m_lBillID);
+void SettlementBill::OnTerminate() {
+  // A new bill saved in this window was never loaded: its id is in the editor.
+  if (m_lBillID <= 0 && m_BillInterface) m_lBillID = m_BillInterface->GetBillInterID();
+  if (m_lBillID > 0)
+    ReleaseUserRecordLocks(GetFunctionCode(kFuncKindModify), m_lBillID, m_sOpenerProps);
   auto glData = GetGLData();
   glData->SetDeleteOptions(false);
   if (m_Side.refreshCurrencySetOnDestroy) glData->GetCurrencySet()->Refresh();

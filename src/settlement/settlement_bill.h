@@ -33,7 +33,10 @@ class SettlementBill : public qor::PluginClass {
 
   std::shared_ptr<qor::ListEventSink> MakeListSink();
   std::string GetFunctionCode(int32_t kind) const;
-  void Terminate();
+  void OnTerminate() override;
+  // The login of the user who opened the window: its locks are released at
+  // the end, whoever is logged in by then.
+  std::string m_sOpenerProps;
 
   // ---- Bill editor: lifecycle, menus and toolbar, field rules, source selection.
   void m_BillInterface_AfterDoAction(const qor::HostDictionaryPtr& dct,
@@ -135,8 +138,6 @@ class SettlementBill : public qor::PluginClass {
   void m_BillInterface_MenuBarClick(const qor::ToolPtr& LOOMTool, bool& Cancel);
 
   // Save checks (settlement_save_checks.cpp).
-  void IsSourceChecked(int32_t classId, int32_t interId, bool checkAudited, int32_t& code,
-                       bool& ok);
   void UpdateSettleFields();
   bool CheckCurrencyMix();
   struct RowCheckState;
@@ -169,12 +170,7 @@ class SettlementBill : public qor::PluginClass {
   void RefreshRateBeforeExit();
   void ToggleAutoAmountOption();
   bool CheckCheckerNotPreparer();
-  struct BillOperationResult {
-    bool success = false;
-    int32_t code = 0;
-    std::string message;
-  };
-  BillOperationResult PerformBillOperation(int32_t operation, int32_t transType, int32_t interId);
+  // PerformBillOperation and IsSourceChecked are shared with the list (below).
   void ShowBillHelp();
   void ViewBillVoucher();
   void ResetForRedBlue();

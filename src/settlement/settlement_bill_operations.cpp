@@ -29,7 +29,6 @@ constexpr int32_t kAudit = 1;
 constexpr int32_t kUnaudit = 0;
 constexpr int32_t kOperationDelete = 0;
 constexpr int32_t kCheckFailed = 1;
-constexpr int32_t kBillFunctionLock = 21;
 constexpr int32_t kAuditedStatus = 1;
 
 std::shared_ptr<qor::ArApBillComponent> BillComponent(std::string_view progId) {
@@ -46,29 +45,17 @@ int32_t CurrentUserId() {
   return static_cast<int32_t>(qor::Val(GetPropValue("UserID")));
 }
 
-// Gives the function lock back however the operation ends.
-class FunctionLock {
- public:
-  explicit FunctionLock(int32_t handle) : m_Handle(handle) {}
-  ~FunctionLock() { ReleaseFunc(m_Handle); }
-  FunctionLock(const FunctionLock&) = delete;
-  FunctionLock& operator=(const FunctionLock&) = delete;
-
- private:
-  int32_t m_Handle;
-};
-
 }  // namespace
 
 void SettlementBill::CheckBillCommand(bool& Cancel) {
   const auto& editor = m_BillInterface.Get();
   Cancel = true;
-  if (!CheckAccess(kRightsSystem, m_Side.rightsObject, kRightCheck)) return;
+  if (!CheckAccess(kRightsSystem, m_Side.listRightsObject, kRightCheck)) return;
   if (settle::Number(editor, "FBillId") == 0) return;
   if (!editor->GetBillObject()->SaveBill(false)) return;
   int32_t id = editor->GetBillInterID();
   if (id < 1) return;
-  auto bills = BillComponent(m_Side.arApComponent);
+  auto bills = BillComponent(m_Side.arApBillProgId);
   if (!CheckCheckerNotPreparer()) return;
   std::string message;
   int32_t result = bills->CheckBill(GetPropsString(), id, kAudit, message);
@@ -83,7 +70,7 @@ void SettlementBill::CheckBillCommand(bool& Cancel) {
 
 void SettlementBill::UncheckBillCommand(bool& Cancel) {
   const auto& editor = m_BillInterface.Get();
-  if (!CheckAccess(kRightsSystem, m_Side.rightsObject, kRightUncheck)) {
+  if (!CheckAccess(kRightsSystem, m_Side.listRightsObject, kRightUncheck)) {
     Cancel = true;
     return;
   }
@@ -100,7 +87,7 @@ void SettlementBill::UncheckBillCommand(bool& Cancel) {
     Cancel = true;
     return;
   }
-  auto bills = BillComponent(m_Side.arApComponent);
+  auto bills = BillComponent(m_Side.arApBillProgId);
   int32_t id = editor->GetBillInterID();
   std::string message;
   bills->CheckBill(GetPropsString(), id, kUnaudit, message);
@@ -111,7 +98,7 @@ void SettlementBill::UncheckBillCommand(bool& Cancel) {
 
 void SettlementBill::DeleteBillCommand(bool& Cancel) {
   const auto& editor = m_BillInterface.Get();
-  if (!CheckAccess(kRightsSystem, m_Side.rightsObject, kRightDelete) ||
+  if (!CheckAccess(kRightsSystem, m_Side.listRightsObject, kRightDelete) ||
       ShowMessage("你真的要删除该张单据吗?", 36) != kAnswerYes) {
     Cancel = true;
     return;
@@ -178,7 +165,7 @@ bool SettlementBill::PassesSourceTest(const qor::RecordsetPtr& record) {
                   static_cast<int32_t>(settle::RecordNumber(record->Field("FInterID"))), false,
                   code, ok);
   if (ok) return true;
-  ShowMessage(std::string(m_Side.msgSourceMissingDelete), kMsgExclamation);
+  ShowMessage(std::string(m_Side.sourceMissingMessage), kMsgExclamation);
   return false;
 }
 
@@ -190,39 +177,6 @@ bool SettlementBill::CheckCheckerNotPreparer() {
   if (settle::RecordNumber(record->Field("FPreparer")) != CurrentUserId()) return true;
   ShowInfo("审核与制单不可以为同一人，审核失败！");
   return false;
-}
-
-SettlementBill::BillOperationResult SettlementBill::PerformBillOperation(int32_t operation,
-                                                                         int32_t transType,
-                                                                         int32_t interId) {
-  static const char* const kWords[] = {"删除", "审核", "反审核"};
-  if (operation < 0 || operation > 2) return {};
-  std::string word = kWords[operation];
-  FunctionLock lock(
-      ExecFunc(kBillFunctionLock, GetFunctionCode(operation), 0, 0, qor::Variant(interId)));
-  auto params = std::make_shared<qor::HostDictionary>();
-  params->SetItem("TransType", transType);
-  params->SetItem("InterID", interId);
-  params->SetItem("CheckType", operation);
-  params->SetItem("PropsString", GetPropsString());
-  qor::HostDictionaryPtr answer = BillComponent(m_Side.arApComponent)->CheckBillSimple(params);
-  BillOperationResult result;
-  result.code = static_cast<int32_t>(qor::Val(answer->GetValue("Code")));
-  std::string description = qor::StrOf(answer->GetValue("Description"));
-  qor::Variant billNo = answer->GetValue("BillNo");
-  if (result.code == -1) {
-    result.message = description;
-    WriteBusinessLog("RP1000202A", -1, result.message);
-  } else if (result.code == 0) {
-    result.message = word + FormatText("[编号:%1]单据成功!", billNo) + description;
-    WriteBusinessLog("RP1000201A", 1, result.message);
-    result.success = true;
-  } else if (result.code == 1) {
-    result.message =
-        word + FormatText("单据[%1]失败!", billNo) + "初始化审核信息时出错。" + description;
-    WriteBusinessLog("RP1000201A", 1, result.message);
-  }
-  return result;
 }
 
 }  // namespace qorarap

@@ -25,7 +25,6 @@ namespace {
 
 constexpr int32_t kAuditedStatus = 1;
 constexpr int32_t kSourceMissing = 0;
-constexpr int32_t kSourceNotAudited = 1;
 constexpr int32_t kSourceUsable = 2;
 constexpr char kCrLf[] = "\r\n";
 
@@ -133,7 +132,7 @@ bool SettlementBill::CheckHeaderBeforeRows(RowCheckState& state, bool& done) {
 bool SettlementBill::CheckPrepayment(double gross, int32_t db) {
   const auto& editor = m_BillInterface.Get();
   if (gross < 0) {
-    auto bills = qor::CreateComponent<qor::ArApBillComponent>(std::string(m_Side.arApComponent));
+    auto bills = qor::CreateComponent<qor::ArApBillComponent>(std::string(m_Side.arApBillProgId));
     double available = bills->GetUnCheckAmountFor(
         GetPropsString(), static_cast<int32_t>(settle::Number(editor, m_Side.counterpartyKey)),
         static_cast<int32_t>(settle::Number(editor, "FCurrencyId")),
@@ -248,31 +247,6 @@ void SettlementBill::m_BillInterface_SaveBillFailed(const qor::HostDictionaryPtr
   SetBillFieldValue(editor, "FDiscount", kHeaderRow, qor::Variant(percentage));
   SetBillFieldValue(editor, "FDiscountDsp", kHeaderRow, qor::Variant(percentage));
   RunFieldAction(editor, std::string(m_Side.saveFailedFieldAction), kHeaderRow, true);
-}
-
-void SettlementBill::IsSourceChecked(int32_t classId, int32_t interId, bool checkAudited,
-                                     int32_t& code, bool& ok) {
-  std::string_view query;
-  for (const auto& source : m_Side.sourceAuditQueries) {
-    if (source.classId != 0 && source.classId == classId) query = source.sql;
-  }
-  code = kSourceUsable;
-  ok = true;
-  if (query.empty()) return;
-  ParsePropsString(GetPropsString());
-  auto connection = qor::CreateDirect<qor::AppConnection>("QORConnection.AppConnection");
-  qor::RecordsetPtr rs =
-      connection->Execute(GetConnectString(), std::string(query) + std::to_string(interId));
-  if (!rs || rs->IsEOF()) {
-    code = kSourceMissing;
-    ok = false;
-    return;
-  }
-  if (!checkAudited) return;
-  if (qor::Val(rs->Field("FCheckerID")) == 0) {
-    code = kSourceNotAudited;
-    ok = false;
-  }
 }
 
 void SettlementBill::UpdateSettleFields() {

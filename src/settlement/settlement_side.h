@@ -72,16 +72,8 @@ struct SettlementSide {
   std::string_view autoPartDescription;
   // ---- end.
   // ---- Differences of save checks, automatic amounts, commands.
-  // A source class and the text of the query that reads whether its document is audited.
-  struct SourceAuditQuery {
-    int32_t classId;
-    std::string_view sql;
-  };
-  std::string_view billTable;      // "t_RP_RBill"
-  int32_t repeatSourceType;        // the same source line may stand on several rows
-  int32_t rightsObject;            // rights object of the check, uncheck, delete rights
-  std::string_view arApComponent;  // bill checking and prepayment component
-  std::array<SourceAuditQuery, 4> sourceAuditQueries;  // classId 0 ends the list
+  std::string_view billTable;           // "t_RP_RBill"
+  int32_t repeatSourceType;             // the same source line may stand on several rows
   std::string_view settleFieldsUpdate;  // start of the UPDATE of the settlement fields
   // Save checks.
   std::string_view msgCurrencyMixForeign;
@@ -110,9 +102,7 @@ struct SettlementSide {
   bool handlesRedBlue;
   bool handlesRowItems;               // mnuEditAddRow / mnuEditDelRow taken with no action
   bool preparerRuleBeforeSourceTest;  // order of the delete checks
-  bool notifiesPlatform;              // InsertRecvBill / DeleteRecvBill
   std::string_view msgPushedDelete;
-  std::string_view msgSourceMissingDelete;
   std::string_view helpTopic;
   bool setsHelpBandCaption;
   // ---- end.
@@ -176,14 +166,6 @@ inline constexpr SettlementSide kReceiptSide{
     // ---- save checks, automatic amounts, commands.
     .billTable = "t_RP_RBill",
     .repeatSourceType = 1009,
-    .rightsObject = 1000201,
-    .arApComponent = "QORebsArApBill.clsArBill",
-    .sourceAuditQueries = {{
-        {1000000, "Select IsNull(FCheckerID,0) As FCheckerID From ICSale Where FInterID= "},
-        {1000002, "Select IsNull(FCheckerID,0) As FCheckerID From ICSale Where FInterID= "},
-        {1000205, "Select IsNull(FCheckerID,0) As FCheckerID From t_Rp_RotherBill Where FBillID= "},
-        {0, ""},
-    }},
     .settleFieldsUpdate = " UPDATE t_RP_RBill SET FSettleID=",
     .msgCurrencyMixForeign = "收款单币别与表体币别不能同时是不同种类的外币,请重新设置!",
     .msgCurrencyMixRows = "",
@@ -211,9 +193,7 @@ inline constexpr SettlementSide kReceiptSide{
     .handlesRedBlue = true,
     .handlesRowItems = false,
     .preparerRuleBeforeSourceTest = true,
-    .notifiesPlatform = true,
     .msgPushedDelete = "下推中的收款单据（未保存），不允许直接删除，",
-    .msgSourceMissingDelete = "收款单源单不存在，不允许删除。",
     .helpTopic = "RP1000201",
     .setsHelpBandCaption = true,
     // ---- end.
@@ -277,14 +257,6 @@ inline constexpr SettlementSide kPaymentSide{
     // ---- save checks, automatic amounts, commands.
     .billTable = "t_RP_PBill",
     .repeatSourceType = 1010,
-    .rightsObject = 1000202,
-    .arApComponent = "QORebsArApBill.clsApBill",
-    .sourceAuditQueries = {{
-        {1000003, "Select IsNull(FCheckerID,0) As FCheckerID from ICPurchase Where FInterID= "},
-        {1000004, "Select IsNull(FCheckerID,0) As FCheckerID from ICPurchase Where FInterID= "},
-        {1000206, "Select IsNull(FCheckerID,0) As FCheckerID from t_rp_potherbill Where FBillID= "},
-        {94, "Select IsNull(FCheckerID,0) As FCheckerID from ICOutExpense Where FInterID= "},
-    }},
     .settleFieldsUpdate = " UPDATE t_RP_PBill SET FSettleID=",
     .msgCurrencyMixForeign = "付款单币别与表体币别不能同时是不同种类的外币,请重新设置!",
     .msgCurrencyMixRows = "只能对同一种币别付款,请重新设置!",
@@ -312,9 +284,7 @@ inline constexpr SettlementSide kPaymentSide{
     .handlesRedBlue = false,
     .handlesRowItems = true,
     .preparerRuleBeforeSourceTest = false,
-    .notifiesPlatform = false,
     .msgPushedDelete = "下推中的付款单据（未保存），不允许直接删除，",
-    .msgSourceMissingDelete = "付款单源单不存在，不允许删除。",
     .helpTopic = "RP1000202",
     .setsHelpBandCaption = false,
     // ---- end.

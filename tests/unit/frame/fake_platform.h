@@ -148,7 +148,7 @@ class FakeMutex : public qor::NetControlMutex {
   bool BatchCommitTask(const std::string& propsString, const qor::HostVectorPtr& handles) override {
     m_BatchProps.push_back(propsString);
     m_Batches.push_back(handles);
-    return true;
+    return m_BatchResult;
   }
 
   struct Lookup {
@@ -158,6 +158,7 @@ class FakeMutex : public qor::NetControlMutex {
   };
   qor::Variant m_Handle = 1;
   qor::HostVectorPtr m_Held;  // nullptr: the user holds nothing
+  bool m_BatchResult = true;  // false: a lock could not be released
   std::vector<TaskCall> m_Tasks;
   std::vector<std::string> m_CommitProps;
   std::vector<int32_t> m_Committed;

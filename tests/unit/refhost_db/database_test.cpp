@@ -124,7 +124,8 @@ TEST(Database, FailuresRaiseTheProvidersSqlError) {
     EXPECT_EQ(e.Number(), -2147217900);
     EXPECT_EQ(e.Source(), "Database");
     EXPECT_NE(e.Description().find("syntax error"), std::string::npos);
-    EXPECT_NE(e.Description().find("Select * from  Where FInterId=5"), std::string::npos);
+    // The statement is for the trace, never for a message box.
+    EXPECT_EQ(e.Description().find("Select"), std::string::npos);
   }
   EXPECT_THROW(db->Execute("update t_NoSuchTable set FName='x'"), qor::VbError);
   EXPECT_THROW(db->QueryParams("select ? , ?", {qor::Variant(int32_t{1})}), qor::VbError);

@@ -174,9 +174,9 @@ TEST(ParseCommand, SetupAndAnswers) {
 }
 
 TEST(ParseCommand, UnknownCommandsAndArgumentCounts) {
-  ParseError unknown = ErrorOf("press mnuSave", 11);
+  ParseError unknown = ErrorOf("push mnuSave", 11);
   EXPECT_EQ(unknown.Line(), 11);
-  EXPECT_EQ(unknown.Found(), "\"press\"");
+  EXPECT_EQ(unknown.Found(), "\"push\"");
   EXPECT_EQ(ErrorOf("expect colour red").Found(), "expect \"colour\"");
   EXPECT_EQ(ErrorOf("expect").Found(), "nothing after expect");
   EXPECT_EQ(ErrorOf("close now").Found(), "1 argument");
