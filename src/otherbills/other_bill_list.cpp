@@ -193,6 +193,7 @@ void OtherBill::ShowRelatedBills(const qor::HostVectorPtr& selection) {
 void OtherBill::RefreshListAfterOperation() {
   if (qor::Val(GetSystemValue("IC", "RefreshAfterAdd", "0")) != 0) return;
   m_LstInterface->RefreshList();
+  m_LstInterface->letmessage();
 }
 
 qor::RecordsetPtr OtherBill::GetStoredBill(const qor::Variant& billId) {

@@ -91,6 +91,14 @@ void OtherBill::ArrangeListToolbar(const qor::ToolbarControlPtr& oActiveBar) {
   });
   InsertAtEnd(oActiveBar, "BandToolBar", "mnuDataAccessory");
   PlaceListCheckTools(oActiveBar);
+  Step([&] {
+    std::shared_ptr<qor::MultiLevelCheck> multiCheck = m_LstInterface->GetMultiCheck();
+    if (!multiCheck || !multiCheck->ExistMultiCheck() || !multiCheck->IsRun()) return;
+    // Checking goes through the multi-level check, not the list.
+    SetListTool(oActiveBar, "Check", "VISIBLE", false);
+    SetListTool(oActiveBar, "UnCheck", "VISIBLE", false);
+    SetListTool(oActiveBar, "UnCheck", "ENABLED", false);
+  });
   for (const char* key : {"mnuFormatRowHeight", "mnuFormatFont", "mnuFormatOpt", "mnuPreHeadFoot",
                           "mnuFileSeriesPrintAll", "mnuFileSeriesPrintViewAll"}) {
     SetListTool(oActiveBar, key, "ENABLED", false);
