@@ -42,6 +42,9 @@ ACTING
                             apart (INV0001 #2) or attached (INV0001#2)
   rows <billNo>...          (no bill number: select no row)
   tree group <id> | tree item <id> | focus <control>
+                            type tree: group 1000207 is the class itself (selected on
+                            opening); an item may lie at any depth under the selected group;
+                            controls tvwGroup (tree), grid (items), GridResult (search results)
   answer yes|no|ok|cancel...
 
 CHECKING

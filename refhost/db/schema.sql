@@ -523,6 +523,19 @@ CREATE TABLE t_RP_PBillEntry (
 );
 CREATE INDEX ix_RP_PBillEntry_Src ON t_RP_PBillEntry (FClassID_SRC, FInterID, FEntryID_HXD_SRC);
 
+-- Push-down bookkeeping: one row per receipt, payment or other bill generated from another
+-- document. FTableName is the bill's header table ('t_RP_RBill', 't_RP_PBill', ...), FBillID
+-- its internal id, FID the class type of the document it was generated from (e.g. 1000018),
+-- FSource how it was generated (8 = pushed down from that document). The editor puts FID and
+-- FSource into the bill dictionary of a loaded bill.
+CREATE TABLE t_RP_PushBill (
+  FTableName  TEXT COLLATE NOCASE NOT NULL,
+  FBillID     INTEGER NOT NULL,
+  FID         INTEGER NOT NULL,
+  FSource     INTEGER NOT NULL DEFAULT 8,
+  PRIMARY KEY (FTableName, FBillID)
+);
+
 ---------------------------------------------------------------------------------------------
 -- Other receivable bills (bill type 1000205) and other payable bills (1000206)
 ---------------------------------------------------------------------------------------------

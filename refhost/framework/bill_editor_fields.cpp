@@ -391,12 +391,22 @@ void BillFieldStore::LockCell(std::string_view key, int32_t row, bool lock) {
 bool BillFieldStore::IsLocked(std::string_view key, std::optional<int32_t> row) const {
   const TemplateField& field = RequireField(key);
   std::string upper = Upper(field.key);
+  if (field.page == kHeaderPage && IsReadOnlyFlagged(field.key)) return true;
   if (row && *row > 0 && field.page != kHeaderPage) {
     auto cell = m_CellLocks.find({*row, upper});
     if (cell != m_CellLocks.end()) return cell->second;
   }
   auto it = m_FieldLocks.find(upper);
   return it != m_FieldLocks.end() && it->second;
+}
+
+// The field flag of a header field: its field data's "FReadOnly" set true
+// makes the field read-only, whatever its lock says.
+bool BillFieldStore::IsReadOnlyFlagged(std::string_view key) const {
+  HostDictionaryPtr data = Data(key, 0);
+  if (!data || !data->Lookup("FReadOnly")) return false;
+  Variant flag = data->Item("FReadOnly");
+  return qor::IsNumeric(flag) && qor::CDbl(flag) != 0;
 }
 
 // ---- display ----

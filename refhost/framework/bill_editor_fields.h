@@ -77,6 +77,7 @@ class BillFieldStore {
   void LockField(std::string_view key, bool lock);
   void LockCell(std::string_view key, int32_t row, bool lock);
   bool IsLocked(std::string_view key, std::optional<int32_t> row) const;
+  bool IsReadOnlyFlagged(std::string_view key) const;
 
   // What the grid shows for the field at the row.
   std::string Text(std::string_view key, int32_t row) const;

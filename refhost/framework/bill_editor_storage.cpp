@@ -4,6 +4,7 @@
 
 #include "core/vb.h"
 #include "refhost/db/database.h"
+#include "refhost/framework/type_card_business.h"
 
 namespace refhost {
 
@@ -173,6 +174,9 @@ int32_t BillStorage::Write(const BillFieldStore& store, int32_t billId) {
   }
   WriteHeader(store, billId, insert);
   for (const TemplateEntry& entry : m_Template.Entries()) WriteRows(store, entry, billId);
+  if (insert && qor::EqualsNoCase(m_Template.HeadTable(), "t_RP_InOutType")) {
+    MoveParentTypeBusiness(m_Db, billId);
+  }
   transaction.Commit();
   return billId;
 }

@@ -67,6 +67,7 @@ class BillEditorWindow : public Window, private BillEditorActions {
   void OpenSelection(int32_t selBillType) override;
 
   void NewBill();
+  void RecordPushOrigin(int32_t billId);
   void TakeModifyLock(int32_t billId);
   void ReportHostError(const qor::VbError& error);
   Cell ResolveCell(const std::string& field, int32_t row);

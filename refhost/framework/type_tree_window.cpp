@@ -21,6 +21,7 @@ constexpr int32_t kEditNew = 1;
 constexpr int32_t kEditChange = 2;
 constexpr const char* kTreeControl = "tvwGroup";
 constexpr const char* kItemControl = "grid";
+constexpr const char* kResultControl = "GridResult";
 
 class ControlObject : public qor::WindowControl {
  public:
@@ -180,7 +181,7 @@ void BaseDataWindow::Close() {
 // ---- TypeTreeWindow ----
 
 TypeTreeWindow::TypeTreeWindow(Session& session)
-    : BaseDataWindow(session, "type-tree", {kTreeControl, kItemControl}) {}
+    : BaseDataWindow(session, "type-tree", {kTreeControl, kItemControl, kResultControl}) {}
 
 void TypeTreeWindow::Open() {
   CreateAndShow("clsRPInOutType");
@@ -210,8 +211,7 @@ void TypeTreeWindow::LoadData() {
   }
   // A selection whose record went away is dropped.
   if (m_Group != kInOutTypeClass && !FindType(m_Group)) m_Group = kInOutTypeClass;
-  std::vector<int32_t> listed = ListedItems();
-  if (std::find(listed.begin(), listed.end(), m_Item) == listed.end()) m_Item = 0;
+  if (!LiesUnderGroup(m_Item)) m_Item = 0;
 }
 
 const TypeNode* TypeTreeWindow::FindType(int32_t id) const {
@@ -219,6 +219,19 @@ const TypeNode* TypeTreeWindow::FindType(int32_t id) const {
     if (node.id == id) return &node;
   }
   return nullptr;
+}
+
+// True when the type lies under the selected group, at any depth.
+bool TypeTreeWindow::LiesUnderGroup(int32_t id) const {
+  const TypeNode* node = FindType(id);
+  if (!node) return false;
+  if (m_Group == kInOutTypeClass) return true;
+  // Each step goes one level up; the depth bounds the walk.
+  for (size_t depth = 0; node && depth < m_Types.size(); ++depth) {
+    if (node->parentId == m_Group) return true;
+    node = FindType(node->parentId);
+  }
+  return false;
 }
 
 std::vector<int32_t> TypeTreeWindow::ListedItems() const {
@@ -246,9 +259,8 @@ void TypeTreeWindow::TreeGroup(int32_t id) {
 void TypeTreeWindow::TreeItem(int32_t id) {
   m_LastError.reset();
   LoadData();
-  std::vector<int32_t> listed = ListedItems();
-  if (std::find(listed.begin(), listed.end(), id) == listed.end()) {
-    throw ScenarioError("type " + std::to_string(id) + " is not listed under class group " +
+  if (!LiesUnderGroup(id)) {
+    throw ScenarioError("type " + std::to_string(id) + " does not lie under class group " +
                         std::to_string(m_Group));
   }
   m_Item = id;

@@ -96,7 +96,9 @@ struct TypeNode {
 // it the two roots, income "1" and expense "2", and every type below them,
 // each by its id) and the list of the items of the selected group on the
 // right (for the top node every type, else the types directly under it).
-// Controls: "tvwGroup" (the tree) and "grid" (the item list).
+// Controls: "tvwGroup" (the tree), "grid" (the item list) and "GridResult"
+// (the list of a search's results). An item can be selected anywhere under
+// the selected group.
 class TypeTreeWindow : public BaseDataWindow {
  public:
   explicit TypeTreeWindow(Session& session);
@@ -123,6 +125,7 @@ class TypeTreeWindow : public BaseDataWindow {
 
  private:
   const TypeNode* FindType(int32_t id) const;
+  bool LiesUnderGroup(int32_t id) const;
   void OpenCard(int32_t editMode, int32_t typeId, int32_t parentId);
   void DeleteSelected();
   void SetSelectedDiscontinued(bool discontinued);

@@ -1,12 +1,14 @@
 #include "refhost/services/bill_services.h"
 
 #include <array>
+#include <cstdio>
 
 #include "core/vb.h"
 #include "host/components.h"
 #include "refhost/db/database.h"
 #include "refhost/services/component_registry.h"
 #include "refhost/services/not_available.h"
+#include "refhost/services/other_bill_service.h"
 #include "refhost/session.h"
 
 namespace refhost {
@@ -30,37 +32,16 @@ class BillChecks : public virtual qor::ArApBillComponent {
   double GetUnCheckAmountFor(const std::string&, int32_t, int32_t, int32_t) override {
     NotAvailable(m_ProgId, "GetUnCheckAmountFor");
   }
-  qor::ObjectPtr GetBill(const std::string&, bool) override { NotAvailable(m_ProgId, "GetBill"); }
+  qor::Variant GetBill(const std::string&, bool) override { NotAvailable(m_ProgId, "GetBill"); }
 
  protected:
   std::string m_ProgId;
 };
 
-// The other receivable / payable bill component: its checks as above, and
-// the lookup of stored bills by number.
-class OtherBillService : public BillChecks, public qor::ArApBillInfoComponent {
- public:
-  using BillChecks::BillChecks;
-  std::string TypeName() const override { return "clsOtherBill"; }
-
-  // The other receivable bills carrying the number.
-  qor::RecordsetPtr GetARBillInfo(const std::string& /*propsString*/,
-                                  const std::string& billNo) override {
-    return CurrentSession().Db().QueryParams("SELECT * FROM t_RP_ROtherBill WHERE FBillNo = ?",
-                                             {Variant(qor::Trim(billNo))});
-  }
-
-  // The other payable bills carrying the number.
-  qor::RecordsetPtr GetAPBillInfo(const std::string& /*propsString*/,
-                                  const std::string& billNo) override {
-    return CurrentSession().Db().QueryParams("SELECT * FROM t_RP_POtherBill WHERE FBillNo = ?",
-                                             {Variant(qor::Trim(billNo))});
-  }
-};
-
-// Push-down: a bill made from another document and not saved yet is marked
-// in its table's FPushed column. The host's bill tables carry no such
-// column (every bill is entered by hand), so the answer is then 0.
+// Push-down bookkeeping: t_RP_PushBill records every bill generated from
+// another document (the class type of that document in FID, how it was
+// generated in FSource). A bill without a row there answers its FPushed
+// column (0 for a bill entered by hand).
 class PushService : public qor::PushComponent {
  public:
   std::string TypeName() const override { return "clsPush"; }
@@ -78,6 +59,10 @@ class PushService : public qor::PushComponent {
  private:
   static int32_t PushMark(const std::string& table, int32_t billId) {
     Database& db = CurrentSession().Db();
+    auto pushed =
+        db.QueryParams("SELECT FID FROM t_RP_PushBill WHERE FTableName = ? AND FBillID = ?",
+                       {Variant(table), Variant(billId)});
+    if (!pushed->IsEOF()) return static_cast<int32_t>(qor::Val(pushed->Field("FID")));
     // The table name comes from the fixed list above, never from the caller.
     auto columns = db.QueryParams("SELECT name FROM pragma_table_info(?) WHERE name = 'FPushed'",
                                   {Variant(table)});
@@ -88,11 +73,46 @@ class PushService : public qor::PushComponent {
   }
 };
 
+// Credit status of a partner, for the status bar of the bill editors:
+// "应收余额 <balance>，信用额度 <limit>，可用额度 <limit - balance>" for a
+// customer (bill types 1000201, 1000205; "应付余额" and the supplier for
+// 1000202, 1000206); "未设信用额度" replaces the limit part when the partner
+// has none, "已超出信用额度 <excess>" the available part when the balance is
+// above the limit. Amounts in local currency with its decimals. An unknown
+// partner number or another bill type gives "".
 class CreditService : public qor::CreditComponent {
  public:
   std::string TypeName() const override { return "clsCredit"; }
-  std::string GetStatusMoneyAndCredit(const std::string&, int32_t) override {
-    NotAvailable("QORBills.clsCredit", "GetStatusMoneyAndCredit");
+
+  std::string GetStatusMoneyAndCredit(const std::string& number, int32_t billType) override {
+    bool customer = billType == 1000201 || billType == 1000205;
+    bool supplier = billType == 1000202 || billType == 1000206;
+    if (!customer && !supplier) return "";
+    Database& db = CurrentSession().Db();
+    std::string sql = customer
+                          ? "SELECT b.FRemainAmount, o.FCreditDegree FROM vw_arap_RBalance b "
+                            "JOIN t_Organization o ON o.FItemID = b.FCustID WHERE o.FNumber = ?"
+                          : "SELECT b.FRemainAmount, o.FCreditDegree FROM vw_arap_PBalance b "
+                            "JOIN t_Supplier o ON o.FItemID = b.FSupplyID WHERE o.FNumber = ?";
+    auto rs = db.QueryParams(sql, {Variant(qor::Trim(number))});
+    if (rs->IsEOF()) return "";
+    int32_t decimals = static_cast<int32_t>(
+        qor::Val(db.QueryValue("SELECT FScale FROM t_Currency WHERE FCurrencyID = 1", {})));
+    double balance = qor::Val(rs->Field("FRemainAmount"));
+    double limit = qor::Val(rs->Field("FCreditDegree"));
+    std::string text =
+        std::string(customer ? "应收余额 " : "应付余额 ") + Amount(balance, decimals);
+    if (limit <= 0) return text + "，未设信用额度";
+    text += "，信用额度 " + Amount(limit, decimals);
+    if (balance > limit) return text + "，已超出信用额度 " + Amount(balance - limit, decimals);
+    return text + "，可用额度 " + Amount(limit - balance, decimals);
+  }
+
+ private:
+  static std::string Amount(double value, int32_t decimals) {
+    char buffer[64];
+    std::snprintf(buffer, sizeof buffer, "%.*f", decimals, value);
+    return buffer;
   }
 };
 
@@ -137,12 +157,7 @@ void RegisterNamed(ComponentRegistry& registry, const std::string& progId) {
 void RegisterBillServices(ComponentRegistry& registry) {
   RegisterNamed<BillChecks>(registry, "QORebsArApBill.clsArBill");
   RegisterNamed<BillChecks>(registry, "QORebsArApBill.clsApBill");
-  // The two spellings of each other-bill identifier name one component; the
-  // checking spelling comes last so that its errors carry it.
-  RegisterNamed<OtherBillService>(registry, "QORebsArAPBill.clsArOtherBill");
-  RegisterNamed<OtherBillService>(registry, "QORebsArAPBill.clsApOtherBill");
-  RegisterNamed<OtherBillService>(registry, "QORebsArApBill.clsArOtherBill");
-  RegisterNamed<OtherBillService>(registry, "QORebsArApBill.clsApOtherBill");
+  RegisterOtherBillService(registry);
   registry.Register("QORMARAPPush.clsPush", [] { return std::make_shared<PushService>(); });
   registry.Register("QORBills.clsCredit", [] { return std::make_shared<CreditService>(); });
   registry.Register("QORPlatformLib.clsApiRequest",

@@ -169,7 +169,9 @@ class ArApBillComponent : public virtual Object {
   virtual HostDictionaryPtr CheckBillSimple(const HostDictionaryPtr& params) = 0;
   virtual double GetUnCheckAmountFor(const std::string& propsString, int32_t customerId,
                                      int32_t currencyId, int32_t billId) = 0;
-  virtual ObjectPtr GetBill(const std::string& propsString, bool receivable) = 0;
+  // The other-bill components: true when the reminder about the settlement
+  // account of an on-account bill is not wanted (receivable or payable side).
+  virtual Variant GetBill(const std::string& propsString, bool receivable = true) = 0;
 };
 
 // "QORebsArAPBill.clsArOtherBill", "QORebsArAPBill.clsApOtherBill".
@@ -182,10 +184,19 @@ class ArApBillInfoComponent : public virtual Object {
 // "QORebsArApBill.clsInOutType", "QORebsArAPBill.clsInOutType".
 class InOutTypeComponent : public virtual Object {
  public:
-  // All income/expense types, or the one of the id when given.
-  virtual RecordsetPtr GetRPInOutTypeInfo(const std::string& propsString,
-                                          const std::optional<Variant>& id) = 0;
-  virtual bool CheckRPInOutTypeUsed(const std::string& propsString, const Variant& idOrNumber) = 0;
+  // The income/expense types that meet every criterion given, by position:
+  // the id, the number, the name, the parent's number and the class type id.
+  // A criterion left out (or empty) does not restrict; none given: all types.
+  virtual RecordsetPtr GetRPInOutTypeInfo(
+      const std::string& propsString, const std::optional<Variant>& id = std::nullopt,
+      const std::optional<Variant>& number = std::nullopt,
+      const std::optional<Variant>& name = std::nullopt,
+      const std::optional<Variant>& parentNumber = std::nullopt,
+      const std::optional<Variant>& classTypeId = std::nullopt) = 0;
+  // True when the type, named by its id or (id left empty) by its number in
+  // third position, has types under it or is used by bills.
+  virtual bool CheckRPInOutTypeUsed(const std::string& propsString, const Variant& id,
+                                    const std::optional<Variant>& number = std::nullopt) = 0;
   virtual bool IsSameAcctId(const std::string& propsString, const std::string& typeList,
                             int32_t accountId) = 0;
 };

@@ -3,6 +3,7 @@
 #include "frame/class_frame.h"
 #include "frame/net_control.h"
 #include "frame/show_binding.h"
+#include "host/platform.h"
 
 namespace qorarap {
 
@@ -73,6 +74,10 @@ void clsRPInOutType::Show(const qor::ObjectPtr& oBillInterface) {
   }
   BindWhenTypeIs(m_BaseInterface, oBillInterface, "BaseClassEvent",
                  std::make_shared<BaseSink>(*this));
+}
+
+std::shared_ptr<qor::InOutTypeComponent> clsRPInOutType::TypeService() {
+  return qor::CreateComponent<qor::InOutTypeComponent>("QORebsArApBill.clsInOutType");
 }
 
 std::string clsRPInOutType::GetFunctionCode(int32_t kind) const {

@@ -47,6 +47,37 @@ class OtherBill : public qor::PluginClass {
   void m_BillInterface_HeadCtlLostFocus(const qor::ObjectPtr& ctl,
                                         const qor::HostDictionaryPtr& dct,
                                         const qor::HostDictionaryPtr& dctFld);
+  // Field rules shared by the handlers.
+  void ApplyFieldDecimals(const std::string& key, int32_t decimals, bool alsoEditDecimals);
+  void SumEntryAmounts();
+  void LockSettleFields();
+  void RecalcDueDate();
+  void SetExchangeRateLock(bool isLocal);
+  void RecalcRowLocalAmounts(int32_t rowCount);
+  void ChangeCurrency(const qor::HostDictionaryPtr& dctFld, int32_t rowCount);
+  bool RefuseNonLeafType(const qor::HostDictionaryPtr& dctFld);
+  void TakePartnerAccount(const qor::HostDictionaryPtr& dctFld);
+  // Lifecycle helpers: menus and tools of a loaded bill.
+  void SetLoadedBillMenus(int32_t status);
+  void SwitchTool(const std::string& band, const std::string& tool, bool on);
+  bool IsOnAccount();
+  bool IsOnAccountValue(const qor::Variant& billType) const;
+  std::shared_ptr<qor::BillEvent> Editor() const { return m_BillInterface.Get(); }
+  qor::RecordsetPtr ExecuteSql(const std::string& sql);
+  // Credit status and credit control.
+  void ShowCreditStatus();
+  void ClearCreditStatus();
+  std::string GetCreditStatusText(const std::string& number, const qor::Variant& classType);
+  int16_t CheckCreditLimit();
+  double PartnerBalance(const std::string& number);
+  qor::HostDictionaryPtr BalanceReportParameters(const std::string& number) const;
+  // Save check.
+  struct SaveTotals;
+  bool CheckSaveRows(SaveTotals& totals);
+  bool CheckSaveHeader();
+  bool ConfirmCreditLimit();
+  void ShowSettleAccountHint();
+  bool Refuse(const std::string& message, bool& bCancel);
   // ---- end of lifecycle, field rules, save check.
 
   // ---- Bill editor: commands and menus; the list of the bills.

@@ -70,6 +70,62 @@ class SettlementBill : public qor::PluginClass {
                                        const qor::HostDictionaryPtr& dct,
                                        const qor::HostDictionaryPtr& dctFld);
   void m_BillInterface_BarInitialize(const qor::ToolbarControlPtr& oActiveBar);
+
+  // Lifecycle routines (settlement_lifecycle.cpp).
+  void InitDiscountDecimals();
+  void ApplyFieldDecimals(const std::string& key, int32_t decimals, bool alsoEditDecimals);
+  void LockHeaderFields(int32_t mode);
+  void SetSourceColumns();
+  void SetMenusByReceiveType(int32_t type);
+  void SetRowMenusByType(bool resetAmounts);
+  void ResetHeaderAmounts();
+  void ShowCreditStatus();
+  std::string GetCreditStatusText(const std::string& number, int32_t billType);
+  void ArrangeLoadedMenus(int32_t status, bool editable);
+  void MarkPushedFields(int32_t billId);
+  void LockPushedPaymentFields();
+  void SetHeaderFieldFlag(const std::string& key, bool value);
+  int32_t PushedOrigin(int32_t billId);
+  void SetBandToolProperty(const std::string& band, const std::string& key,
+                           const std::string& property, const qor::Variant& value);
+
+  // Menu and toolbar routines (settlement_menus.cpp).
+  void CreateBillTools(qor::ToolbarControl& bar);
+  qor::ToolPtr CreateTool(qor::ToolbarControl& bar, const std::string& key,
+                          const std::string& caption, const std::string& description,
+                          const std::string& toolTip, const std::string& picture);
+  void TickAutoOption(qor::ToolbarControl& bar);
+  void ArrangeEditorBands();
+
+  // Field rules (settlement_field_rules.cpp, settlement_amount_rules.cpp).
+  void SetExchangeRateLock(bool isLocal);
+  void ApplyDiscountRate(double discount);
+  void ChangeField(const std::string& key, const qor::HostDictionaryPtr& dctFld, int32_t row);
+  void OnCounterpartyChanged(const qor::HostDictionaryPtr& dctFld);
+  void OnSourceNumberChanged(const qor::HostDictionaryPtr& dctFld, int32_t row);
+  void OnTypeChanged(const qor::HostDictionaryPtr& dctFld);
+  void OnCurrencyChanged(const qor::HostDictionaryPtr& dctFld);
+  void OnDiscountChanged(const qor::HostDictionaryPtr& dctFld);
+  void OnPaidAmountChanged(const qor::HostDictionaryPtr& dctFld);
+  void OnGrossAmountChanged(const qor::HostDictionaryPtr& dctFld);
+  void OnAccountChanged(const qor::HostDictionaryPtr& dctFld);
+  void OnRateChanged(const qor::HostDictionaryPtr& dctFld);
+  void GrossFromPaidAmount();
+  void SpreadRateToRows(int32_t currencyId, double rate, bool roundFirst, int32_t currencyDecimals);
+  void RewriteLocalFormat(const std::string& key);
+  void FillFromCounterparty(const std::string& key, const std::string& sql);
+  bool IsAutoOptionChecked();
+  double HeaderNumber(const std::string& key);
+  double RowNumber(const std::string& key, int32_t row);
+  void WriteTextAndValue(const std::string& key, int32_t row, const std::string& text,
+                         const qor::Variant& value);
+  int32_t CurrencyDecimals(int32_t currencyId);
+  double RateOfCurrency(int32_t currencyId);
+
+  // Source selection (settlement_selection.cpp).
+  void CompleteSelectedRow(int32_t row, int32_t headerCurrency, double headerRate,
+                           int32_t localDecimals);
+  void TakeDepartmentAndEmployee(const qor::HostDictionaryPtr& dctSel);
   // ---- end of lifecycle, menus, field rules, selection.
 
   // ---- Bill editor: save checks, automatic sum and split, bill commands.
@@ -94,6 +150,11 @@ class SettlementBill : public qor::PluginClass {
   int32_t m_lBillID = 0;
   int32_t m_lFuncHandle = 0;
   // ---- State of lifecycle, menus, field rules, selection.
+  int32_t m_iDiscountDecimals = 0;
+  bool m_bLoaded = false;
+  int32_t m_lLastCustomerID = 0;
+  std::string m_sRptTransDate;
+  bool m_bMenuInitialized = false;
   // ---- end.
   // ---- State of save checks, automatic amounts, commands.
   // ---- end.

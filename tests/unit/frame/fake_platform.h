@@ -194,12 +194,19 @@ class FakeInOutTypes : public qor::InOutTypeComponent {
  public:
   std::string TypeName() const override { return "InOutType"; }
   qor::RecordsetPtr GetRPInOutTypeInfo(const std::string& propsString,
-                                       const std::optional<qor::Variant>& id) override {
+                                       const std::optional<qor::Variant>& id,
+                                       const std::optional<qor::Variant>&,
+                                       const std::optional<qor::Variant>&,
+                                       const std::optional<qor::Variant>&,
+                                       const std::optional<qor::Variant>&) override {
     m_Reads.push_back(propsString);
     m_ReadWithId = m_ReadWithId || id.has_value();
     return std::make_shared<qor::Recordset>();
   }
-  bool CheckRPInOutTypeUsed(const std::string&, const qor::Variant&) override { return false; }
+  bool CheckRPInOutTypeUsed(const std::string&, const qor::Variant&,
+                            const std::optional<qor::Variant>&) override {
+    return false;
+  }
   bool IsSameAcctId(const std::string&, const std::string&, int32_t) override { return false; }
   std::vector<std::string> m_Reads;
   bool m_ReadWithId = false;

@@ -302,8 +302,39 @@ TEST_F(ServicesTest, NotYetAvailableMembersRaise438) {
       EXPECT_EQ(error.Description(),
                 "QORebsArApBill.clsArBill.CheckBill is not available yet in the reference host");
     }
+  });
+}
+
+TEST_F(ServicesTest, CreditStatusFromThePartnersBalanceAndLimit) {
+  m_Main->Invoke([] {
     auto credit = Create<qor::CreditComponent>("QORBills.clsCredit");
-    EXPECT_THROW(credit->GetStatusMoneyAndCredit("C001", 1000205), qor::VbError);
+    EXPECT_EQ(credit->GetStatusMoneyAndCredit("C001", 1000201),
+              "应收余额 7500.00，信用额度 200000.00，可用额度 192500.00");
+    EXPECT_EQ(credit->GetStatusMoneyAndCredit(" C002 ", 1000205),
+              "应收余额 21000.00，信用额度 50000.00，可用额度 29000.00");
+    EXPECT_EQ(credit->GetStatusMoneyAndCredit("C005", 1000201), "应收余额 10000.00，未设信用额度");
+    EXPECT_EQ(credit->GetStatusMoneyAndCredit("S002", 1000206),
+              "应付余额 6000.00，信用额度 20000.00，可用额度 14000.00");
+    // A customer's number on the payable side, an unknown number, another bill type.
+    EXPECT_EQ(credit->GetStatusMoneyAndCredit("C001", 1000202), "");
+    EXPECT_EQ(credit->GetStatusMoneyAndCredit("C001' OR '1'='1", 1000201), "");
+    EXPECT_EQ(credit->GetStatusMoneyAndCredit("C001", 1000207), "");
+    auto db = &CurrentSession().Db();
+    db->Execute("UPDATE t_Organization SET FCreditDegree = 5000 WHERE FItemID = 1");
+    EXPECT_EQ(credit->GetStatusMoneyAndCredit("C001", 1000201),
+              "应收余额 7500.00，信用额度 5000.00，已超出信用额度 2500.00");
+  });
+}
+
+TEST_F(ServicesTest, PushDownOriginFromThePushTable) {
+  m_Main->Invoke([] {
+    auto push = Create<qor::PushComponent>("QORMARAPPush.clsPush");
+    EXPECT_EQ(push->GetBillTypeID("", 1100, "t_RP_PBill"), 1000018);
+    EXPECT_EQ(push->GetBillTypeID("", 1100, "T_RP_RBILL"), 1000002);
+    EXPECT_EQ(push->GetBillTypeID("", 2, "t_RP_PBill"), 0);
+    EXPECT_EQ(push->GetBillTypeID("", 1100, "t_RP_PushBill"), 0);
+    CurrentSession().Db().Execute("UPDATE t_RP_PBill SET FPushed = 1 WHERE FBillID = 2");
+    EXPECT_EQ(push->GetBillTypeID("", 2, "t_RP_PBill"), 1);
   });
 }
 
@@ -372,6 +403,31 @@ TEST_F(ServicesTest, IncomeTypesAndTheirUse) {
     EXPECT_EQ(qor::CLng(byNumber->Field("FId")), 4);
     EXPECT_EQ(qor::CLng(byNumber->Field("FParentid")), 3);
 
+    auto byNumberPlace = types->GetRPInOutTypeInfo("", std::nullopt, Variant("2.02"));
+    ASSERT_EQ(byNumberPlace->RecordCount(), 1);
+    EXPECT_EQ(qor::CLng(byNumberPlace->Field("FID")), 9);
+    EXPECT_EQ(types->GetRPInOutTypeInfo("", std::nullopt, Variant("2.02"), {}, {}, Variant(1000206))
+                  ->RecordCount(),
+              0)
+        << "another class type";
+    auto underParent = types->GetRPInOutTypeInfo("", {}, {}, Variant("房租"), Variant("2.02"));
+    ASSERT_EQ(underParent->RecordCount(), 1);
+    EXPECT_EQ(qor::CLng(underParent->Field("FID")), 10);
+    EXPECT_EQ(types->GetRPInOutTypeInfo("", {}, {}, Variant("房租"), Variant("2"))->RecordCount(),
+              0)
+        << "only the types directly under the parent";
+    EXPECT_EQ(types->GetRPInOutTypeInfo("", {}, {}, {}, Variant("1.01"))->RecordCount(), 2);
+    EXPECT_EQ(types->GetRPInOutTypeInfo("", {}, {}, Variant("运输费"))->RecordCount(), 1);
+    EXPECT_EQ(types->GetRPInOutTypeInfo("", {}, Variant(""))->RecordCount(), 0)
+        << "a blank number is a criterion";
+    EXPECT_EQ(types->GetRPInOutTypeInfo("", Variant(0))->RecordCount(), 12)
+        << "the id of a record not stored yet does not restrict";
+
+    // By number only the bills count: a group is not a type with business.
+    EXPECT_TRUE(types->CheckRPInOutTypeUsed("", Variant(), Variant("2.01")));
+    EXPECT_FALSE(types->CheckRPInOutTypeUsed("", Variant(), Variant("1.01")));
+    EXPECT_FALSE(types->CheckRPInOutTypeUsed("", Variant(), Variant("1.03")));
+    EXPECT_FALSE(types->CheckRPInOutTypeUsed("", Variant(), Variant("")));
     EXPECT_TRUE(types->CheckRPInOutTypeUsed("", Variant(3))) << "has children";
     EXPECT_TRUE(types->CheckRPInOutTypeUsed("", Variant(4))) << "on other receivable bills";
     EXPECT_TRUE(types->CheckRPInOutTypeUsed("", Variant("2.01"))) << "on an other payable bill";

@@ -65,9 +65,12 @@ TEST_F(TypeTreeWindowTest, SelectingAnItemRaisesAfterGetDataAndFocusesTheItemLis
   EXPECT_EQ(Journal().base->GetSelectedItemID(), 9);
   EXPECT_EQ(Journal().base->GetActiveControl()->Name(), "grid");
 
-  // Only the items of the selected group can be picked.
+  // Only the types under the selected group can be picked, at any depth.
   EXPECT_THROW(OnSession([&] { tree.TreeItem(4); }), ScenarioError);
   EXPECT_EQ(Journal().base->GetSelectedItemID(), 9);
+  OnSession([&] { tree.TreeItem(10); });
+  EXPECT_EQ(Journal().base->GetSelectedItemID(), 10);
+  OnSession([&] { tree.TreeItem(9); });
 
   // A new group clears the item.
   OnSession([&] { tree.TreeGroup(9); });
@@ -76,6 +79,8 @@ TEST_F(TypeTreeWindowTest, SelectingAnItemRaisesAfterGetDataAndFocusesTheItemLis
 
   OnSession([&] { tree.Focus("grid"); });
   EXPECT_EQ(Journal().base->GetActiveControl()->Name(), "grid");
+  OnSession([&] { tree.Focus("GridResult"); });
+  EXPECT_EQ(Journal().base->GetActiveControl()->Name(), "GridResult");
   EXPECT_THROW(OnSession([&] { tree.Focus("lvwNothing"); }), ScenarioError);
 }
 
