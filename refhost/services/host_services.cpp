@@ -7,6 +7,8 @@
 #include "refhost/services/inout_type.h"
 #include "refhost/services/ledger_view.h"
 #include "refhost/services/net_control.h"
+#include "refhost/services/report_data.h"
+#include "refhost/services/settlement_services.h"
 #include "refhost/services/share_props.h"
 #include "refhost/services/system_services.h"
 #include "refhost/services/viewers.h"
@@ -20,6 +22,8 @@ void RegisterHostServices() {
   RegisterLedgerView(registry);
   RegisterInOutTypeService(registry);
   RegisterBillServices(registry);
+  RegisterSettlementServices(registry);
+  RegisterReportData(registry);
   RegisterDataAccess(registry);
   RegisterSystemServices(registry);
   RegisterViewers(registry);

@@ -87,6 +87,44 @@ class OtherBill : public qor::PluginClass {
   void m_LstInterface_BarInitialize(const qor::ToolbarControlPtr& oActiveBar);
   void m_LstInterface_MenuBarClick(const qor::ToolPtr& LOOMTool, bool& Cancel);
   void m_LstInterface_MenuBarInitialize(const qor::ToolbarControlPtr& oMenuBar);
+
+  // Outcome of an audit, unaudit or delete through the simple interface of
+  // the bill service: the line reported to the user.
+  struct BillOperationResult {
+    bool success = false;
+    int32_t code = 0;
+    std::string message;
+  };
+
+  // Editor commands.
+  void CheckBillCommand(const std::string& billNo, bool& Cancel);
+  void UnCheckBillCommand(const std::string& billNo, bool& Cancel);
+  void DeleteBillCommand(bool& Cancel);
+  void ReportCheckResult(int32_t result, const std::string& word, const std::string& billNo,
+                         const std::string& message);
+  bool CheckCheckerNotPreparer();
+  BillOperationResult PerformBillOperation(int32_t operation, int32_t transType, int32_t id);
+  void ShowBillHelp();
+  void ViewBillVoucher();
+  // Editor menus.
+  void HideEditorTools(const qor::ToolbarControlPtr& toolBar);
+  void AddEditorTools(const qor::ToolbarControlPtr& oMenuBar);
+  // List commands.
+  void DeleteSelectedBills(const qor::HostVectorPtr& selection, bool& Cancel);
+  void CheckSelectedBills(const qor::HostVectorPtr& selection, bool& Cancel);
+  void UnCheckSelectedBills(const qor::HostVectorPtr& selection, bool& Cancel);
+  void ViewSelectedVoucher(const qor::HostVectorPtr& selection, bool& Cancel);
+  bool IsBeforePeriod(const qor::HostVectorPtr& selection);
+  bool ValidateListOperation(const qor::HostVectorPtr& selection, int32_t operation);
+  bool ValidateListRow(const qor::RecordsetPtr& rs, int32_t operation);
+  void RunListOperation(const qor::HostVectorPtr& selection, int32_t operation);
+  void ShowRelatedBills(const qor::HostVectorPtr& selection);
+  void RefreshListAfterOperation();
+  qor::RecordsetPtr GetStoredBill(const qor::Variant& billId);
+  // List toolbar.
+  void ArrangePickingToolbar(const qor::ToolbarControlPtr& oActiveBar);
+  void ArrangeListToolbar(const qor::ToolbarControlPtr& oActiveBar);
+  void PlaceListCheckTools(const qor::ToolbarControlPtr& oActiveBar);
   // ---- end of commands, menus, list.
 
   const OtherBillSide& m_Side;

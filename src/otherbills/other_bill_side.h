@@ -52,6 +52,23 @@ struct OtherBillSide {
   std::string_view settleAccountHint;
   // ---- end.
   // ---- Differences of commands, menus, list.
+  // Rights object of the audit, unaudit and delete rights.
+  int32_t rightsObject;
+  // The bill service component that audits, unaudits and deletes.
+  std::string_view billService;
+  // Business-log codes: audit / unaudit from the editor, and the simple
+  // operation shared by the editor's delete and the list.
+  std::string_view editorLogCode;
+  std::string_view operationLogCode;
+  std::string_view helpTopic;
+  // Whether "mnuFileNew" empties the credit panel of the status bar.
+  bool newClearsCreditPanel;
+  // Whether the menu bar hides and disables the copy-row and batch-fill
+  // tools itself; otherwise only copy-row is hidden through the editor's
+  // own toolbar.
+  bool menuBarHidesRowTools;
+  // Start of the query of the bill's voucher.
+  std::string_view voucherQuery;
   // ---- end.
 };
 
@@ -99,6 +116,14 @@ inline constexpr OtherBillSide kOtherReceivableSide{
         "为确保同财务对账的数据一致，结算账户请选择应收账款、其他应收款或同类型科目!",
     // ---- end.
     // ---- commands, menus, list.
+    .rightsObject = 1000205,
+    .billService = "QORebsArApBill.clsArOtherBill",
+    .editorLogCode = "RP1000205A",
+    .operationLogCode = "RP1000205B",
+    .helpTopic = "RP1000205",
+    .newClearsCreditPanel = false,
+    .menuBarHidesRowTools = true,
+    .voucherQuery = "select FVoucherID from t_RP_ROtherBill ",
     // ---- end.
 };
 
@@ -147,6 +172,14 @@ inline constexpr OtherBillSide kOtherPayableSide{
         "为确保同财务对账的数据一致，结算账户请选择应付账款、其他应付款或同类型科目!",
     // ---- end.
     // ---- commands, menus, list.
+    .rightsObject = 1000206,
+    .billService = "QORebsArApBill.clsApOtherBill",
+    .editorLogCode = "RP1000206A",
+    .operationLogCode = "RP1000206B",
+    .helpTopic = "RP1000206",
+    .newClearsCreditPanel = true,
+    .menuBarHidesRowTools = false,
+    .voucherQuery = "select FVoucherID from t_RP_POtherBill ",
     // ---- end.
 };
 

@@ -201,7 +201,7 @@ void SettlementBill::m_BillInterface_AfterNewBill() {
 }
 
 // With the automatic option the plug-in computes the gross amount itself,
-// so the editor's formulas on the received amount and the rate stay idle.
+// so the editor's formulas on the received amount and the discount stay idle.
 void SettlementBill::m_BillInterface_BeforeDoAction(
     const qor::HostDictionaryPtr& /*dct*/, const qor::HostDictionaryPtr& dctFld,
     const qor::ObjectPtr& /*ItemObj*/, const std::string& /*ActionTypeName*/,

@@ -38,9 +38,10 @@ void SetInBand(qor::ToolbarControl& bar, const std::string& band, const std::str
   }
 }
 
-void HideInBand(qor::ToolbarControl& bar, const std::string& band, const std::string& key) {
-  bar.Bands(band)->Tools().Item(key)->m_Visible = false;
-  bar.Tools().Item(key)->m_Visible = false;
+void ShowInBand(qor::ToolbarControl& bar, const std::string& band, const std::string& key,
+                bool visible) {
+  bar.Bands(band)->Tools().Item(key)->m_Visible = visible;
+  bar.Tools().Item(key)->m_Visible = visible;
 }
 
 }  // namespace
@@ -132,12 +133,12 @@ void SettlementBill::TickAutoOption(qor::ToolbarControl& bar) {
 void SettlementBill::ArrangeEditorBands() {
   auto bar = m_BillInterface->GetToolBarControl();
   bar->Bands("mnuSelectBill")->m_Visible = false;
-  SetInBand(*bar, "mnuData", "mnuDataAccessory", true, true);
-  HideInBand(*bar, "mnuData", "mnuStockQuery");
-  HideInBand(*bar, "mnuFormat", "mnuFormatBack");
+  ShowInBand(*bar, "mnuData", "mnuDataAccessory", true);
+  ShowInBand(*bar, "mnuData", "mnuStockQuery", false);
+  ShowInBand(*bar, "mnuFormat", "mnuFormatBack", false);
   for (const char* key :
        {"mnuOptionLinkBill", "mnuFormatIndentity", "mnuOptionBatchFull", "mnuHelpFile"}) {
-    HideInBand(*bar, "mnuOption", key);
+    ShowInBand(*bar, "mnuOption", key, false);
   }
   if (!m_Side.showsRowItemsAtEnd) return;
   bar->SetToolProperty("mnuEditAddRow", "Visible", true);

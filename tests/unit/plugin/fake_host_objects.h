@@ -104,6 +104,7 @@ class FakeBillEvent : public qor::BillEvent {
 class FakeListDefinition : public qor::ListDefinition {
  public:
   int32_t ClassTypeID() const override { return 1000201; }
+  qor::RecordsetPtr GetBillDetail(int32_t) override { NotExpected("GetBillDetail"); }
 };
 
 // A list view counting how often its rows and definition were read.
@@ -126,8 +127,13 @@ class FakeListEvents : public qor::ListEvents {
   qor::ToolbarControlPtr GetToolBarControl() override { NotExpected("GetToolBarControl"); }
   void RefreshList() override { NotExpected("RefreshList"); }
   void Refresh() override { NotExpected("Refresh"); }
+  void letmessage() override { NotExpected("letmessage"); }
   int32_t ShowMode() override { NotExpected("ShowMode"); }
-  void GetBillDetail(int32_t) override { NotExpected("GetBillDetail"); }
+  int32_t ClassTypeID() override { NotExpected("ClassTypeID"); }
+  void SetListRSFieldVect(const qor::HostVectorPtr&) override { NotExpected("ListRSFieldVect"); }
+  void SetOpt() override { NotExpected("SetOpt"); }
+  void Show() override { NotExpected("Show"); }
+  std::shared_ptr<qor::MultiLevelCheck> GetMultiCheck() override { NotExpected("MultiCheck"); }
 
   int m_RecordsetReads = 0;
   int m_DefinitionReads = 0;
