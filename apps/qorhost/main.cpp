@@ -1,13 +1,12 @@
 // qorhost: runs scenario files against the reference host and the AR/AP
 // plug-in library, and gives a guided tour of the product.
 
-#include <algorithm>
-#include <filesystem>
 #include <iostream>
 #include <string>
 #include <vector>
 
 #include "apps/qorhost/help_text.h"
+#include "apps/qorhost/tour_files.h"
 #include "plugin/registration.h"
 #include "refhost/scenario/runner.h"
 #include "refhost/scenario/temporary_folders.h"
@@ -52,22 +51,16 @@ int Run(const std::vector<std::string>& args) {
 // The tour: every scenario file shipped with the program, in name order,
 // with the explanations and what the host does (without the SQL, which
 // `run --trace` on the tour files shows).
+// The tour travels inside the program, so that it runs from any folder.
 int Demo() {
-  namespace fs = std::filesystem;
-  fs::path folder = QOR_TOUR_DIR;
-  std::vector<fs::path> paths;
-  std::error_code error;
-  for (const auto& entry : fs::directory_iterator(folder, error)) {
-    if (entry.path().extension() == ".scn") paths.push_back(entry.path());
-  }
-  if (error || paths.empty()) {
-    std::cerr << "qorhost demo: no tour found in " << folder.string() << "\n";
-    return 1;
-  }
-  std::sort(paths.begin(), paths.end());
   std::vector<refhost::scenario::FileToRun> files;
-  for (const fs::path& path : paths) {
-    files.push_back({path.string(), "tour/" + path.filename().string()});
+  for (const refhost::EmbeddedFile& tour : qorhost::TourFiles()) {
+    const std::string shownAs = std::string("tour/").append(tour.name);
+    files.push_back({shownAs, shownAs, std::string(tour.Text())});
+  }
+  if (files.empty()) {
+    std::cerr << "qorhost demo: the program holds no tour\n";
+    return 1;
   }
   std::cout << qorhost::kTourIntro;
   RegisterComponents();

@@ -35,8 +35,6 @@ class Database : private SqlExecutor {
   // Writes a fresh database file (replacing one that exists): the schema, and the demo
   // company when withDemo.
   static void CreateFile(const std::string& path, bool withDemo);
-  // Folder of schema.sql and demo.sql.
-  static std::string ScriptDirectory();
 
   const std::string& Path() const { return m_Path; }
 

@@ -5,49 +5,44 @@
 
 #include <algorithm>
 #include <cstdio>
-#include <filesystem>
 #include <fstream>
 #include <map>
 #include <mutex>
-#include <sstream>
+#include <string>
 #include <vector>
 
 #include "refhost/db/database.h"
+#include "refhost/db/database_scripts.h"
 #include "refhost/db/sql_error.h"
-
-#ifndef QOR_DB_DIR
-#error "QOR_DB_DIR must name the folder of schema.sql and demo.sql"
-#endif
 
 namespace refhost {
 
 namespace {
 
-std::string ReadScript(const std::string& name) {
-  const std::string path = Database::ScriptDirectory() + "/" + name;
-  std::ifstream in(path, std::ios::binary);
-  if (!in) RaiseSqlError("Cannot read " + path, "");
-  std::ostringstream text;
-  text << in.rdbuf();
-  return text.str();
+// The scripts travel inside the program (see database_scripts.h).
+std::string ScriptText(const std::string& name) {
+  for (const EmbeddedFile& script : DatabaseScripts()) {
+    if (name == script.name) return std::string(script.Text());
+  }
+  RaiseSqlError("The program holds no database script " + name, "");
 }
 
 void RunScript(sqlite3* db, const std::string& name) {
   char* error = nullptr;
-  if (sqlite3_exec(db, ReadScript(name).c_str(), nullptr, nullptr, &error) != SQLITE_OK) {
+  if (sqlite3_exec(db, ScriptText(name).c_str(), nullptr, nullptr, &error) != SQLITE_OK) {
     std::string message = error ? error : "unknown error";
     sqlite3_free(error);
     RaiseSqlError(message, name);
   }
 }
 
-// demo.sql, then every demo_*.sql of the folder in name order: each family of records the
-// demo company holds for one kind of document is added in a file of its own.
+// demo.sql, then every demo_*.sql in name order: each family of records the demo company
+// holds for one kind of document is added in a file of its own.
 std::vector<std::string> DemoScripts() {
   std::vector<std::string> names;
-  for (const auto& entry : std::filesystem::directory_iterator(Database::ScriptDirectory())) {
-    const std::string name = entry.path().filename().string();
-    if (name.rfind("demo_", 0) == 0 && entry.path().extension() == ".sql") names.push_back(name);
+  for (const EmbeddedFile& script : DatabaseScripts()) {
+    const std::string name = script.name;
+    if (name.starts_with("demo_") && name.ends_with(".sql")) names.push_back(name);
   }
   std::sort(names.begin(), names.end());
   names.insert(names.begin(), "demo.sql");
@@ -90,8 +85,6 @@ const std::vector<unsigned char>& Image(bool withDemo) {
 }
 
 }  // namespace
-
-std::string Database::ScriptDirectory() { return QOR_DB_DIR; }
 
 void Database::CreateFile(const std::string& path, bool withDemo) {
   const std::vector<unsigned char>& image = Image(withDemo);

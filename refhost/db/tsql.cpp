@@ -317,7 +317,8 @@ class Translator {
     size_t part = NextSignificant(m_Tokens, open + 1);
     Emit(name.text + "(");
     if (part < m_Tokens.size() && m_Tokens[part].kind == TokenKind::kIdent) {
-      Emit("'" + LCase(m_Tokens[part].text) + "'");
+      // append: g++ 12 at -O3 warns falsely (-Wrestrict) on "x" + string&&.
+      Emit(std::string("'").append(LCase(m_Tokens[part].text)).append("'"));
       m_Pos = part;
     } else {
       m_Pos = open;

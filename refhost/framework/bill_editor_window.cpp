@@ -52,9 +52,14 @@ const BillWindowDef& FindWindowDef(const std::string& kind) {
   throw ScenarioError("unknown bill window " + kind);
 }
 
-std::string RowText(int32_t row) { return row > 0 ? "[" + std::to_string(row) + "]" : ""; }
+// Texts are built with append: g++ 12 at -O3 warns falsely (-Wrestrict) on "x" + string&&.
+std::string RowText(int32_t row) {
+  return row > 0 ? std::string("[").append(std::to_string(row)).append("]") : "";
+}
 
-std::string Quoted(const Variant& value) { return "\"" + qor::StrOf(value) + "\""; }
+std::string Quoted(const Variant& value) {
+  return std::string("\"").append(qor::StrOf(value)).append("\"");
+}
 
 void Trace(Session& session, const std::string& line) {
   if (session.Run().Tracing()) session.Run().Trace(line);

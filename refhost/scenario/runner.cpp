@@ -37,7 +37,8 @@ Runner::~Runner() = default;
 
 int Runner::RunFiles(const std::vector<FileToRun>& files) {
   for (const FileToRun& toRun : files) {
-    ScenarioFile file = ReadScenarioFile(toRun.path);
+    ScenarioFile file =
+        toRun.text ? ParseScenarioText(*toRun.text, toRun.path) : ReadScenarioFile(toRun.path);
     file.path = toRun.shownAs;
     if (file.error) {
       Report(Failed(file.path, "(file)", file.error->Line(), file.error->Expected(),

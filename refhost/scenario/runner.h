@@ -1,6 +1,7 @@
 #pragma once
 
 #include <memory>
+#include <optional>
 #include <ostream>
 #include <string>
 #include <vector>
@@ -21,10 +22,12 @@ struct RunOptions {
   bool hideSql = false;
 };
 
-// A scenario file to run and the name it is reported under.
+// A scenario file to run and the name it is reported under; its text when the program
+// carries it (the tour) instead of reading it from path.
 struct FileToRun {
   std::string path;
   std::string shownAs;
+  std::optional<std::string> text = std::nullopt;
 };
 
 struct ScenarioResult {
