@@ -76,12 +76,12 @@ int16_t OtherBill::CheckCreditLimit() {
   if (limit <= 0) return 0;
 
   double balance = PartnerBalance(number) + qor::Val(editor->GetFieldValue("FAmount", kHeaderRow));
-  // A stored on-account bill is in the balance already.
-  int32_t billId = editor->GetBillInterID();
-  if (billId >= 1) {
+  // A bill saved before is taken out of the balance again: the stored
+  // on-account bill looked up under the partner's id.
+  if (editor->GetBillInterID() >= 1) {
     auto stored =
         ExecuteSql("Select FBillTypeId,FAmount From " + std::string(m_Side.storedBillTable) +
-                   " Where FBillID=" + std::to_string(billId));
+                   " Where FBillID=" + std::to_string(partnerId));
     if (!stored->IsEOF() && IsOnAccountValue(stored->Field("FBillTypeId"))) {
       balance -= qor::Val(stored->Field("FAmount"));
     }
