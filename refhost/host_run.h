@@ -34,6 +34,8 @@ struct ShownRecords {
   std::string helpTopic;
   qor::Variant voucher;  // the last voucher opened (Empty when none)
   std::optional<int32_t> displayLines;
+  std::string displayTitles;             // the last result display's column titles
+  std::vector<std::string> displayRows;  // and its rows, columns joined by " | "
   std::optional<int32_t> billShown;
   std::optional<std::pair<int32_t, int32_t>> related;  // bill type, bill id
 };

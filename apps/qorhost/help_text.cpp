@@ -30,6 +30,8 @@ WINDOWS
   open <bill> new | open <bill> <billId> | open <bill> no=<billNo>    (edit mode 1 / 2)
   open <bill> <billId> view | open <bill> no=<billNo> view              (edit mode 0)
   open <list-or-tree>
+  open <list> pick               a list of bills opened to pick a bill for another window
+                                 (its ShowMode is 3)
   close
   bills: receipt payment other-receivable other-payable
   lists: receipt-list payment-list other-receivable-list other-payable-list

@@ -174,6 +174,7 @@ SqlResult Database::RunParams(const std::string& sql, const std::vector<qor::Var
 SqlResult Database::RunStatement(const std::string& sql, const std::vector<qor::Variant>& params,
                                  const std::string& original) {
   SqlResult result;
+  CountStatement(original);
   sqlite3_stmt* statement = Prepare(sql, original);
   if (!statement) return result;  // nothing but blanks and comments
   StatementUse use(statement);
@@ -294,18 +295,31 @@ void Database::Commit() {
 void Database::Rollback() {
   if (m_Depth == 0) RaiseSqlError("ROLLBACK without a transaction.", "ROLLBACK");
   --m_Depth;
-  if (m_Depth == 0) return RunPlain("ROLLBACK");
+  if (m_Depth == 0) return RunPlain("ROLLBACK", false);
   const std::string level = "qor_level" + std::to_string(m_Depth);
-  RunPlain("ROLLBACK TO " + level);
-  RunPlain("RELEASE " + level);
+  RunPlain("ROLLBACK TO " + level, false);
+  RunPlain("RELEASE " + level, false);
 }
 
-void Database::RunPlain(const std::string& sql) {
+void Database::RunPlain(const std::string& sql, bool mayFail) {
   TraceStatement(sql);
+  if (mayFail) CountStatement(sql);
   if (sqlite3_exec(m_Db, sql.c_str(), nullptr, nullptr, nullptr) != SQLITE_OK) RaiseFromDb(sql);
 }
 
 int64_t Database::LastInsertId() const { return sqlite3_last_insert_rowid(m_Db); }
+
+void Database::FailStatementAt(int failAt) {
+  m_FailAt = failAt;
+  m_StatementsRun = 0;
+}
+
+void Database::CountStatement(const std::string& statement) {
+  ++m_StatementsRun;
+  if (m_FailAt > 0 && m_StatementsRun == m_FailAt) {
+    RaiseSqlError("Injected failure of statement " + std::to_string(m_FailAt) + ".", statement);
+  }
+}
 
 void Database::RaiseFromDb(const std::string& statement) const {
   RaiseSqlError(sqlite3_errmsg(m_Db), statement);

@@ -61,6 +61,13 @@ class Database : private SqlExecutor {
 
   // Receives every statement run on this connection.
   void SetTrace(std::function<void(const std::string&)> trace) { m_Trace = std::move(trace); }
+  // Fault injection for tests: from this call on, statements are counted and the
+  // failAt-th one fails as a database error would (0: none fails). BEGIN, COMMIT and
+  // savepoints count; a rollback never fails, so that a failure can always be undone.
+  void FailStatementAt(int failAt);
+  // Statements run since the last FailStatementAt.
+  int StatementsRun() const { return m_StatementsRun; }
+
   // The clock behind GETDATE() (an OLE date); the machine's local time unless set.
   void SetClock(std::function<double()> now);
 
@@ -87,13 +94,18 @@ class Database : private SqlExecutor {
   sqlite3_stmt* Prepare(const std::string& sql, const std::string& original);
   void Bind(sqlite3_stmt* statement, const std::vector<qor::Variant>& params,
             const std::string& original);
-  // Runs a statement of the host's own without parameters or result (transactions).
-  void RunPlain(const std::string& sql);
+  // Runs a statement of the host's own without parameters or result (transactions);
+  // only those that may fail count for the fault injection.
+  void RunPlain(const std::string& sql, bool mayFail = true);
   [[noreturn]] void RaiseFromDb(const std::string& statement) const;
+  // Counts a statement about to run; raises the injected failure on its turn.
+  void CountStatement(const std::string& statement);
 
   sqlite3* m_Db;
   std::string m_Path;
   int m_Depth = 0;
+  int m_FailAt = 0;
+  int m_StatementsRun = 0;
   std::function<void(const std::string&)> m_Trace;
   std::function<double()> m_Now;
   std::list<std::string> m_Uses;  // statement texts, most recently used first

@@ -120,6 +120,18 @@ CREATE TABLE t_BusinessLog (
   FTime     DATETIME
 );
 
+-- Requests to the outside trading platform that the product notifies of receipt bills
+-- ("QORPlatformLib.clsApiRequest"): FRequest 'InsertRecvBill' after a receipt is checked,
+-- 'DeleteRecvBill' after one is deleted; accepted and recorded here, since the platform
+-- itself lies outside the product.
+CREATE TABLE t_PlatformRequest (
+  FID       INTEGER PRIMARY KEY AUTOINCREMENT,
+  FRequest  TEXT NOT NULL DEFAULT '',
+  FBillID   INTEGER NOT NULL DEFAULT 0,
+  FUserID   INTEGER NOT NULL DEFAULT 0,
+  FTime     DATETIME
+);
+
 ---------------------------------------------------------------------------------------------
 -- General ledger
 ---------------------------------------------------------------------------------------------

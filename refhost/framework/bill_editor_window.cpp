@@ -2,6 +2,7 @@
 
 #include <cmath>
 #include <map>
+#include <unordered_map>
 
 #include "core/vb.h"
 #include "host/components.h"
@@ -499,15 +500,13 @@ void BillEditorWindow::DeleteStoredBill() {
     Trace(m_Session, "  refused: a read-only bill is not deleted");
     return;
   }
-  if (billId > 0 && editor.Storage().Exists(billId)) {
-    try {
-      editor.Storage().Delete(billId);
-    } catch (const qor::VbError& error) {
-      ReportHostError(error);
-      return;
-    }
+  // A database failure is shown and leaves the editor as it was.
+  try {
+    if (billId > 0 && editor.Storage().Exists(billId)) editor.Storage().Delete(billId);
+    NewBill();
+  } catch (const qor::VbError& error) {
+    ReportHostError(error);
   }
-  NewBill();
 }
 
 // ---- saving ----
@@ -615,11 +614,16 @@ void BillEditorWindow::OpenSelection(int32_t selBillType) {
   std::vector<Pick> offered;
   std::vector<std::vector<Variant>> rows;
   std::map<std::string, int32_t> linesOf;
+  // The offered lines by document number (upper case) and by id, in window order.
+  std::unordered_map<std::string, std::vector<size_t>> byNumber;
+  std::unordered_map<std::string, std::vector<size_t>> byId;
   for (lines->MoveFirst(); !lines->IsEOF(); lines->MoveNext()) {
     std::string number = qor::Trim(qor::StrOf(lines->Field(selection->numberColumn)));
     std::string id = qor::StrOf(lines->Field(selection->idColumn));
     std::string document = number.empty() ? "id=" + id : number;
     int32_t line = ++linesOf[id + "|" + number];
+    byNumber[qor::UCase(document)].push_back(offered.size());
+    byId[id].push_back(offered.size());
     offered.push_back({document, line});
     std::vector<Variant> row;
     for (const std::string& column : lines->Columns()) row.push_back(lines->Field(column));
@@ -634,17 +638,18 @@ void BillEditorWindow::OpenSelection(int32_t selBillType) {
       std::make_shared<qor::Recordset>(lines->Columns(), std::vector<std::vector<Variant>>{});
   std::vector<bool> taken(offered.size(), false);
   for (const Pick& pick : picks) {
+    bool byIdPick = pick.document.rfind("id=", 0) == 0;
+    const auto& index = byIdPick ? byId : byNumber;
+    auto candidates =
+        index.find(byIdPick ? qor::Trim(pick.document.substr(3)) : qor::UCase(pick.document));
     bool found = false;
-    for (size_t i = 0; i < offered.size(); ++i) {
-      bool byId = pick.document.rfind("id=", 0) == 0;
-      std::string id =
-          qor::StrOf(rows[i][static_cast<size_t>(lines->ColumnIndex(selection->idColumn))]);
-      bool sameDocument = byId ? qor::Trim(pick.document.substr(3)) == id
-                               : qor::EqualsNoCase(offered[i].document, pick.document);
-      if (!sameDocument || (pick.line != 0 && offered[i].line != pick.line)) continue;
-      found = true;
-      if (!taken[i]) picked->AddRow(rows[i]);
-      taken[i] = true;
+    if (candidates != index.end()) {
+      for (size_t i : candidates->second) {
+        if (pick.line != 0 && offered[i].line != pick.line) continue;
+        found = true;
+        if (!taken[i]) picked->AddRow(rows[i]);
+        taken[i] = true;
+      }
     }
     if (!found) {
       throw ScenarioError("the selection window does not offer " + pick.document +

@@ -55,21 +55,34 @@ bool IsColumnOrder(const std::string& text) {
   return true;
 }
 
-class ListDefinitionObject : public qor::ListDefinition {
+// The multi-level check of the product: it runs, and the list's bills have
+// a scheme, when the system profile IC / MultiCheck is "1".
+class MultiLevelCheckObject : public qor::MultiLevelCheck {
  public:
-  explicit ListDefinitionObject(const ListTemplate& listTemplate) : m_Template(listTemplate) {}
-  int32_t ClassTypeID() const override { return m_Template.classTypeId; }
-  // The lines of the bill in the list's view, read anew from the database.
-  // The view and key column were checked as plain names when the template
-  // was read.
-  qor::RecordsetPtr GetBillDetail(int32_t billId) override {
-    return CurrentSession().Db().QueryParams(
-        "SELECT * FROM " + m_Template.source + " WHERE " + m_Template.keyColumn + " = ?",
-        {qor::Variant(billId)});
-  }
+  explicit MultiLevelCheckObject(Session& session) : m_Session(session) {}
+  bool IsRun() override { return SwitchedOn(); }
+  bool ExistMultiCheck() override { return SwitchedOn(); }
 
  private:
-  ListTemplate m_Template;
+  bool SwitchedOn() {
+    qor::Variant value = m_Session.Db().QueryValue(
+        "SELECT FValue FROM t_SystemProfile WHERE FCategory = 'IC' AND FKey = 'MultiCheck'", {});
+    return qor::Trim(qor::StrOf(value)) == "1";
+  }
+  Session& m_Session;
+};
+
+// The list's description: its class type and the stored bill of a line.
+class ListDefinitionObject : public qor::ListDefinition {
+ public:
+  ListDefinitionObject(std::shared_ptr<ListEventsObject> list, int32_t classTypeId)
+      : m_List(std::move(list)), m_ClassTypeId(classTypeId) {}
+  int32_t ClassTypeID() const override { return m_ClassTypeId; }
+  qor::RecordsetPtr GetBillDetail(int32_t billId) override;
+
+ private:
+  std::shared_ptr<ListEventsObject> m_List;
+  int32_t m_ClassTypeId;
 };
 
 }  // namespace
@@ -86,14 +99,24 @@ class ListEventsObject : public qor::ListEvents {
   }
   qor::RecordsetPtr GetListRecordset() override { return Window().ListRecordset(); }
   std::shared_ptr<qor::ListDefinition> GetListDefinition() override {
-    return std::make_shared<ListDefinitionObject>(Window().Template());
+    return std::make_shared<ListDefinitionObject>(
+        std::static_pointer_cast<ListEventsObject>(shared_from_this()), Window().ClassTypeId());
   }
   qor::HostVectorPtr GetSelectedRows() override { return Window().SelectedRows(); }
   qor::ToolbarControlPtr GetToolBarControl() override { return Window().Bar(); }
   void RefreshList() override { Window().RefreshList(); }
   void Refresh() override { Window().RefreshList(); }
-  int32_t ShowMode() override { return 0; }
-  void GetBillDetail(int32_t billId) override { Window().ShowBill(billId); }
+  void letmessage() override { Window().LetMessage(); }
+  int32_t ShowMode() override { return Window().ShowMode(); }
+  int32_t ClassTypeID() override { return Window().ClassTypeId(); }
+  void SetListRSFieldVect(const qor::HostVectorPtr& fields) override { m_Fields = fields; }
+  void SetOpt() override { Window(); }
+  void Show() override { Window().ShowCurrentLineBill(m_Fields); }
+  std::shared_ptr<qor::MultiLevelCheck> GetMultiCheck() override {
+    Window();
+    return std::make_shared<MultiLevelCheckObject>(CurrentSession());
+  }
+  qor::RecordsetPtr BillDetail(int32_t billId) { return Window().BillDetail(billId); }
 
   template <class F>
   void Raise(F&& call) {
@@ -111,7 +134,12 @@ class ListEventsObject : public qor::ListEvents {
 
   ListWindow* m_Window;
   qor::EventSource<qor::ListEventSink> m_Source;
+  qor::HostVectorPtr m_Fields;
 };
+
+qor::RecordsetPtr ListDefinitionObject::GetBillDetail(int32_t billId) {
+  return m_List->BillDetail(billId);
+}
 
 // ---- ListTemplate ----
 
@@ -219,10 +247,12 @@ qor::HostDictionaryPtr ListRows::LineDictionary(size_t index) const {
 
 // ---- ListWindow ----
 
-ListWindow::ListWindow(Session& session, const std::string& kind, ListTemplate listTemplate)
+ListWindow::ListWindow(Session& session, const std::string& kind, ListTemplate listTemplate,
+                       int32_t showMode)
     : m_Session(session),
       m_Kind(kind),
       m_Rows(std::move(listTemplate)),
+      m_ShowMode(showMode),
       m_Bar(BuildListToolbar(kind)),
       m_Recordset(std::make_shared<qor::Recordset>()),
       m_Events(std::make_shared<ListEventsObject>(*this)) {}
@@ -253,6 +283,39 @@ void ListWindow::Open(const std::string& className) {
 void ListWindow::LoadRows() {
   m_Rows.Load(m_Session.Db());
   *m_Recordset = m_Rows.AsRecordset();
+  MoveToCurrentLine();
+}
+
+void ListWindow::MoveToCurrentLine() {
+  m_Recordset->MoveFirst();
+  for (size_t i = 0; i < m_Rows.Current() && !m_Recordset->IsEOF(); ++i) m_Recordset->MoveNext();
+}
+
+qor::RecordsetPtr ListWindow::BillDetail(int32_t billId) {
+  const ListTemplate& list = m_Rows.Template();
+  std::string sql = "SELECT * FROM " + list.source + " WHERE " + list.keyColumn + " = ?";
+  if (!list.orderBy.empty()) sql += " ORDER BY " + list.orderBy;
+  return m_Session.Db().QueryParams(sql, {qor::Variant(billId)});
+}
+
+void ListWindow::LetMessage() {
+  m_RefreshTold = true;
+  m_Session.Run().Trace("  list: 列表已刷新");
+}
+
+void ListWindow::ShowCurrentLineBill(const qor::HostVectorPtr& fields) {
+  std::string column = "FInterID";
+  for (int32_t i = 1; fields && i <= fields->Count(); ++i) {
+    auto field = std::dynamic_pointer_cast<qor::HostDictionary>(fields->Item(i).ObjectValue());
+    if (field && qor::Val(field->Item("FISPrimary")) == 1) {
+      column = qor::StrOf(field->Item("FColName"));
+      break;
+    }
+  }
+  if (m_Rows.Count() == 0) return;
+  qor::Variant key = m_Rows.Value(static_cast<int32_t>(m_Rows.Current()) + 1, column);
+  if (!qor::IsNumeric(key)) return;
+  ShowBill(qor::CLng(key));
 }
 
 void ListWindow::RaiseAfterGetData() {
@@ -265,7 +328,10 @@ void ListWindow::RefreshList() {
   RaiseAfterGetData();
 }
 
-void ListWindow::ShowBill(int32_t billId) { m_Session.Run().Shown().billShown = billId; }
+void ListWindow::ShowBill(int32_t billId) {
+  m_Session.Run().Shown().billShown = billId;
+  m_Session.Run().Trace("  bill shown: " + std::to_string(billId));
+}
 
 qor::HostVectorPtr ListWindow::SelectedRows() const {
   auto rows = std::make_shared<qor::HostVector>();
@@ -276,11 +342,13 @@ qor::HostVectorPtr ListWindow::SelectedRows() const {
 void ListWindow::SelectRows(const std::vector<std::string>& billNumbers) {
   m_LastError.reset();
   m_Rows.Select(billNumbers);
+  MoveToCurrentLine();
 }
 
 void ListWindow::Click(const std::string& tool) {
   m_LastError.reset();
   m_LastClickCancelled.reset();
+  m_RefreshTold = false;
   qor::ToolPtr pressed = ClickableTool(*m_Bar, tool);
   bool cancel = false;
   bool handled =
@@ -335,15 +403,19 @@ std::string ListWindow::StatusText(int32_t panel) {
       return "共 " + std::to_string(m_Rows.Count()) + " 条记录";
     case 2:
       return "已选 " + std::to_string(m_Rows.Selected().size()) + " 条";
+    case 3:
+      return m_RefreshTold ? "列表已刷新" : "";
     default:
       return "";
   }
 }
 
-std::unique_ptr<Window> OpenListWindow(Session& session, const std::string& kind) {
+std::unique_ptr<Window> OpenListWindow(Session& session, const std::string& kind,
+                                       int32_t showMode) {
   auto found = kListClasses.find(kind);
   if (found == kListClasses.end()) throw ScenarioError("unknown list window " + kind);
-  auto window = std::make_unique<ListWindow>(session, kind, ListTemplate::Read(session.Db(), kind));
+  auto window =
+      std::make_unique<ListWindow>(session, kind, ListTemplate::Read(session.Db(), kind), showMode);
   window->Open(found->second);
   return window;
 }

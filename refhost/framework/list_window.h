@@ -47,6 +47,8 @@ class ListRows {
   // ScenarioError for a number that no line carries.
   void Select(const std::vector<std::string>& numbers);
   const std::vector<size_t>& Selected() const { return m_Selected; }
+  // The current line (0-based): the first selected line, else the first.
+  size_t Current() const { return m_Selected.empty() ? 0 : m_Selected.front(); }
 
   // Value of a column in a line (1-based). ScenarioError for an unknown
   // column or a line out of range.
@@ -73,7 +75,8 @@ class ListRows {
 // the plug-in class bound to it.
 class ListWindow : public Window {
  public:
-  ListWindow(Session& session, const std::string& kind, ListTemplate listTemplate);
+  ListWindow(Session& session, const std::string& kind, ListTemplate listTemplate,
+             int32_t showMode = 0);
   ~ListWindow() override;
 
   // Creates the plug-in, shows it the list object, builds the bars, reads
@@ -87,13 +90,22 @@ class ListWindow : public Window {
   qor::Variant FieldValue(const std::string& field, int32_t row) override;
   std::string FieldText(const std::string& field, int32_t row) override;
   int32_t RowCount() override;
-  // 0: the list's name; 1: "共 n 条记录"; 2: "已选 n 条".
+  // 0: the list's name; 1: "共 n 条记录"; 2: "已选 n 条"; 3: "列表已刷新" once
+  // the plug-in told the user the list was refreshed, else "".
   std::string StatusText(int32_t panel) override;
   qor::ToolbarControl& Toolbar() override { return *m_Bar; }
 
   // What the list object offers the plug-in.
   qor::RecordsetPtr ListRecordset() const { return m_Recordset; }
   int32_t ClassTypeId() const { return m_Rows.Template().classTypeId; }
+  int32_t ShowMode() const { return m_ShowMode; }
+  // The stored bill of a line's key: every line of it, from the list's view.
+  qor::RecordsetPtr BillDetail(int32_t billId);
+  // The plug-in tells the user the list was refreshed.
+  void LetMessage();
+  // Opens the bill of the current line: the value of the column marked
+  // primary (FISPrimary = 1) in the field descriptions, "FInterID" when none is.
+  void ShowCurrentLineBill(const qor::HostVectorPtr& fields);
   const ListTemplate& Template() const { return m_Rows.Template(); }
   qor::HostVectorPtr SelectedRows() const;
   qor::ToolbarControlPtr Bar() const { return m_Bar; }
@@ -106,10 +118,13 @@ class ListWindow : public Window {
   void RaiseAfterGetData();
   void RunHostAction(const std::string& tool);
   void ViewFirstSelected();
+  void MoveToCurrentLine();
 
   Session& m_Session;
   std::string m_Kind;
   ListRows m_Rows;
+  int32_t m_ShowMode = 0;
+  bool m_RefreshTold = false;
   qor::ToolbarControlPtr m_Bar;
   // The recordset handed to the plug-in: one object for the window's life,
   // filled anew at every read.

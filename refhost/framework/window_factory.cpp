@@ -52,7 +52,7 @@ int32_t FindBillId(Session& session, const std::string& kind, const std::string&
 std::unique_ptr<Window> OpenWindow(Session& session, const std::string& kind, int32_t editMode,
                                    int32_t billId) {
   if (IsBillWindow(kind)) return OpenBillWindow(session, kind, editMode, billId);
-  if (OneOf(kListWindows, kind)) return OpenListWindow(session, kind);
+  if (OneOf(kListWindows, kind)) return OpenListWindow(session, kind, editMode);
   if (kind == "type-tree") return OpenTypeTreeWindow(session);
   if (kind == "type-list") return OpenTypeListWindow(session);
   throw ScenarioError("unknown window " + kind);

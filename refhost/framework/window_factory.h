@@ -21,7 +21,8 @@ bool IsViewWindow(const std::string& kind);
 // there is none.
 int32_t FindBillId(Session& session, const std::string& kind, const std::string& billNo);
 // A bill editor (editMode 1 new, 2 change, 0 view; billId of a stored bill)
-// or a view window (editMode and billId unused).
+// or a view window (billId unused; for a list of bills editMode is the
+// list's show mode: 0 normal, 3 picking a bill for another window).
 std::unique_ptr<Window> OpenWindow(Session& session, const std::string& kind, int32_t editMode,
                                    int32_t billId);
 

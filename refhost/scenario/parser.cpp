@@ -179,12 +179,22 @@ int32_t AnswerCode(const Reader& reader, size_t index) {
 
 void ParseOpen(const Reader& reader, Command& command) {
   const std::string usage =
-      "open <window> new | open <window> <billId>|no=<billNo> [view] | open <list-or-tree>";
+      "open <window> new | open <window> <billId>|no=<billNo> [view] | open <list-or-tree> | "
+      "open <list> pick";
   reader.RequireArgs(1, 3, usage);
   command.name = reader.Arg(0).text;
   if (IsViewWindowName(command.name)) {
-    reader.RequireArgs(1, 1, "open " + command.name);
     command.target = OpenTarget::View;
+    bool isBillList = command.name.ends_with("-list") && command.name != "type-list";
+    if (!isBillList) {
+      reader.RequireArgs(1, 1, "open " + command.name);
+      return;
+    }
+    reader.RequireArgs(1, 2, "open " + command.name + " [pick]");
+    if (reader.ArgCount() == 1) return;
+    if (reader.Arg(1).text != "pick") reader.Fail("pick", "\"" + reader.Arg(1).text + "\"");
+    // A list opened to pick a bill for another window: its show mode is 3.
+    command.editMode = 3;
     return;
   }
   if (!IsBillWindowName(command.name)) reader.Fail("a window name", "\"" + command.name + "\"");

@@ -17,27 +17,6 @@ namespace {
 
 using qor::Variant;
 
-// Checking, unchecking and the bill checks before save: not carried out yet.
-class BillChecks : public virtual qor::ArApBillComponent {
- public:
-  explicit BillChecks(std::string progId) : m_ProgId(std::move(progId)) {}
-  std::string TypeName() const override { return "clsBill"; }
-
-  int32_t CheckBill(const std::string&, int32_t, int32_t, std::string&) override {
-    NotAvailable(m_ProgId, "CheckBill");
-  }
-  qor::HostDictionaryPtr CheckBillSimple(const qor::HostDictionaryPtr&) override {
-    NotAvailable(m_ProgId, "CheckBillSimple");
-  }
-  double GetUnCheckAmountFor(const std::string&, int32_t, int32_t, int32_t) override {
-    NotAvailable(m_ProgId, "GetUnCheckAmountFor");
-  }
-  qor::Variant GetBill(const std::string&, bool) override { NotAvailable(m_ProgId, "GetBill"); }
-
- protected:
-  std::string m_ProgId;
-};
-
 // Push-down bookkeeping: t_RP_PushBill records every bill generated from
 // another document (the class type of that document in FID, how it was
 // generated in FSource). A bill without a row there answers its FPushed
@@ -116,38 +95,12 @@ class CreditService : public qor::CreditComponent {
   }
 };
 
-class ApiRequestService : public qor::ApiRequestComponent {
- public:
-  std::string TypeName() const override { return "clsApiRequest"; }
-  std::string InsertRecvBill(const std::string&, int32_t) override {
-    NotAvailable(kProgId, "InsertRecvBill");
-  }
-  std::string DeleteRecvBill(const std::string&, int32_t) override {
-    NotAvailable(kProgId, "DeleteRecvBill");
-  }
-  qor::RecordsetPtr GetBillDetail(const std::string&, int32_t) override {
-    NotAvailable(kProgId, "GetBillDetail");
-  }
-
- private:
-  static constexpr const char* kProgId = "QORPlatformLib.clsApiRequest";
-};
-
-template <class T>
-void RegisterNamed(ComponentRegistry& registry, const std::string& progId) {
-  registry.Register(progId, [progId] { return std::make_shared<T>(progId); });
-}
-
 }  // namespace
 
 void RegisterBillServices(ComponentRegistry& registry) {
-  RegisterNamed<BillChecks>(registry, "QORebsArApBill.clsArBill");
-  RegisterNamed<BillChecks>(registry, "QORebsArApBill.clsApBill");
   RegisterOtherBillService(registry);
   registry.Register("QORMARAPPush.clsPush", [] { return std::make_shared<PushService>(); });
   registry.Register("QORBills.clsCredit", [] { return std::make_shared<CreditService>(); });
-  registry.Register("QORPlatformLib.clsApiRequest",
-                    [] { return std::make_shared<ApiRequestService>(); });
 }
 
 }  // namespace refhost

@@ -8,6 +8,7 @@
 #include "refhost/services/ledger_view.h"
 #include "refhost/services/net_control.h"
 #include "refhost/services/report_data.h"
+#include "refhost/services/settlement_services.h"
 #include "refhost/services/share_props.h"
 #include "refhost/services/system_services.h"
 #include "refhost/services/viewers.h"
@@ -21,6 +22,7 @@ void RegisterHostServices() {
   RegisterLedgerView(registry);
   RegisterInOutTypeService(registry);
   RegisterBillServices(registry);
+  RegisterSettlementServices(registry);
   RegisterReportData(registry);
   RegisterDataAccess(registry);
   RegisterSystemServices(registry);

@@ -85,9 +85,13 @@ class ResultDisplay : public qor::DispBuilderComponent {
     int32_t count = lines ? lines->Count() : 0;
     HostRun& run = CurrentSession().Run();
     run.Shown().displayLines = count;
+    run.Shown().displayTitles = m_Titles;
+    run.Shown().displayRows.clear();
+    for (int32_t i = 1; i <= count; ++i)
+      run.Shown().displayRows.push_back(LineText(lines->Item(i)));
     if (!run.Tracing()) return;
     run.Trace("  display: " + m_Titles + " (" + std::to_string(count) + " lines)");
-    for (int32_t i = 1; i <= count; ++i) run.Trace("    " + LineText(lines->Item(i)));
+    for (const std::string& row : run.Shown().displayRows) run.Trace("    " + row);
   }
 
  private:

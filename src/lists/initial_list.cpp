@@ -1,6 +1,7 @@
 #include "lists/initial_list.h"
 
 #include "frame/show_binding.h"
+#include "lists/list_bars.h"
 
 namespace qorarap {
 
@@ -24,8 +25,15 @@ void clsRPInitial::Show(const qor::ObjectPtr& oBillInterface) {
   Bind(m_LstInterface, oBillInterface, std::make_shared<ListSink>(*this));
 }
 
-void clsRPInitial::m_LstInterface_BarInitialize(const qor::ToolbarControlPtr& /*oActiveBar*/) {}
+// The invoice list's trimming, with viewing a bill gone too; export and page
+// setup go after the layout.
+void clsRPInitial::m_LstInterface_BarInitialize(const qor::ToolbarControlPtr& oActiveBar) {
+  TrimInvoiceListBars(oActiveBar, true);
+  HideToolInBand(*oActiveBar, "mnuFile", "mnuExportData");
+  HideToolInBand(*oActiveBar, "mnuFile", "mnuFilePageSetup");
+}
 
+// Every command of the list is the host's own.
 void clsRPInitial::m_LstInterface_MenuBarClick(const qor::ToolPtr& /*LOOMTool*/, bool& /*Cancel*/) {
 }
 

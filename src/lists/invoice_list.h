@@ -24,6 +24,8 @@ class clsInvoice : public qor::PluginClass {
   void m_LstInterface_MenuBarClick(const qor::ToolPtr& LOOMTool, bool& Cancel);
   void m_LstInterface_BarInitialize(const qor::ToolbarControlPtr& oActiveBar);
   void m_LstInterface_MenuBarInitialize(const qor::ToolbarControlPtr& oMenuBar);
+  // Shows the first selected invoice as a bill through the product's bill window.
+  void ShowSelectedInvoice();
 
   // Destroying the member ends the subscription.
   qor::EventMember<qor::ListEvents, qor::ListEventSink> m_LstInterface;

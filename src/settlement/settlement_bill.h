@@ -133,6 +133,52 @@ class SettlementBill : public qor::PluginClass {
   void m_BillInterface_SaveBillFailed(const qor::HostDictionaryPtr& dctData,
                                       std::string& sErrorMessage, bool& bCancelErrorMessage);
   void m_BillInterface_MenuBarClick(const qor::ToolPtr& LOOMTool, bool& Cancel);
+
+  // Save checks (settlement_save_checks.cpp).
+  void IsSourceChecked(int32_t classId, int32_t interId, bool checkAudited, int32_t& code,
+                       bool& ok);
+  void UpdateSettleFields();
+  bool CheckCurrencyMix();
+  struct RowCheckState;
+  bool CheckHeaderBeforeRows(RowCheckState& state, bool& done);
+  bool CheckPrepayment(double gross, int32_t db);
+  bool CheckSettlementRows(RowCheckState& state);
+  bool CheckSettlementRow(int32_t row, RowCheckState& state);
+  bool IsOverSettled(int32_t row, double settle, double open, int32_t dl);
+  void StoreDiscount();
+
+  // Automatic sum and split (settlement_auto_amounts.cpp).
+  void AutoSplitAmount();
+  void AutoSumAmount();
+  void FinishSplit(double remaining, int32_t headerDecimals);
+
+  // Bill commands (settlement_commands.cpp, settlement_bill_operations.cpp).
+  bool RunBillCommand(const std::string& key, const qor::ToolPtr& tool, bool& Cancel);
+  bool RunEditorCommand(const std::string& key, const qor::ToolPtr& tool, bool& Cancel);
+  void CheckBillCommand(bool& Cancel);
+  void UncheckBillCommand(bool& Cancel);
+  void DeleteBillCommand(bool& Cancel);
+  bool PassesDeleteRecordChecks(const qor::RecordsetPtr& record);
+  bool PassesPreparerRule(const qor::RecordsetPtr& record);
+  bool PassesSourceTest(const qor::RecordsetPtr& record);
+  void LookUpSourceBills(const qor::ToolPtr& tool, bool& Cancel);
+  void ChooseSourceType(const qor::ToolPtr& tool, bool& Cancel);
+  void ChooseSourceMenu(const qor::ToolPtr& tool, bool& Cancel);
+  void SwitchRedBlue(const qor::ToolPtr& tool);
+  void PrepareSave();
+  void RefreshRateBeforeExit();
+  void ToggleAutoAmountOption();
+  bool CheckCheckerNotPreparer();
+  struct BillOperationResult {
+    bool success = false;
+    int32_t code = 0;
+    std::string message;
+  };
+  BillOperationResult PerformBillOperation(int32_t operation, int32_t transType, int32_t interId);
+  void ShowBillHelp();
+  void ViewBillVoucher();
+  void ResetForRedBlue();
+  bool IsPushedUnsaved(int32_t billId);
   // ---- end of save checks, automatic amounts, commands.
 
   // ---- List of the bills.
@@ -140,6 +186,31 @@ class SettlementBill : public qor::PluginClass {
   void m_LstInterface_AfterGetData();
   void m_LstInterface_MenuBarClick(const qor::ToolPtr& LOOMTool, bool& Cancel);
   void m_LstInterface_MenuBarInitialize(const qor::ToolbarControlPtr& oMenuBar);
+  void AddListCommandTools(const qor::ToolbarControlPtr& oActiveBar);
+  void ListDelete(const qor::HostVectorPtr& selection, bool refresh, bool& Cancel);
+  void ListCheck(const qor::HostVectorPtr& selection, bool refresh, bool& Cancel);
+  void ListUncheck(const qor::HostVectorPtr& selection, bool refresh, bool& Cancel);
+  void ListVoucher(const qor::HostVectorPtr& selection, bool& Cancel);
+  void RefreshListAfterCommand(bool refresh);
+  // The stored bill of a selected row (one record per entry row).
+  qor::RecordsetPtr GetStoredBill(int32_t billId);
+  bool ValidateListOperation(const qor::HostVectorPtr& selection, int32_t operation);
+  // The refusal of one stored bill for the operation, "" when it may go on.
+  std::string ListRefusal(qor::Recordset& bill, int32_t operation, int32_t& buttons);
+  void RunListOperation(const qor::HostVectorPtr& selection, int32_t operation);
+  void ShowLinkedBill();
+
+  // Shared with the editor's commands: one bill checked (1), unchecked (2)
+  // or deleted (0) under its function lock, and whether a source document
+  // exists (and is checked).
+  struct BillOperationResult {
+    bool success = false;
+    int32_t code = 0;
+    std::string message;
+  };
+  BillOperationResult PerformBillOperation(int32_t operation, int32_t transType, int32_t interId);
+  void IsSourceChecked(const qor::Variant& classId, const qor::Variant& interId, bool checkAudited,
+                       int32_t& code, bool& ok);
   // ---- end of list.
 
   const SettlementSide& m_Side;

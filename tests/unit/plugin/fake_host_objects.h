@@ -127,8 +127,13 @@ class FakeListEvents : public qor::ListEvents {
   qor::ToolbarControlPtr GetToolBarControl() override { NotExpected("GetToolBarControl"); }
   void RefreshList() override { NotExpected("RefreshList"); }
   void Refresh() override { NotExpected("Refresh"); }
+  void letmessage() override { NotExpected("letmessage"); }
   int32_t ShowMode() override { NotExpected("ShowMode"); }
-  void GetBillDetail(int32_t) override { NotExpected("GetBillDetail"); }
+  int32_t ClassTypeID() override { NotExpected("ClassTypeID"); }
+  void SetListRSFieldVect(const qor::HostVectorPtr&) override { NotExpected("ListRSFieldVect"); }
+  void SetOpt() override { NotExpected("SetOpt"); }
+  void Show() override { NotExpected("Show"); }
+  std::shared_ptr<qor::MultiLevelCheck> GetMultiCheck() override { NotExpected("MultiCheck"); }
 
   int m_RecordsetReads = 0;
   int m_DefinitionReads = 0;

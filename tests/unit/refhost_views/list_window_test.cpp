@@ -147,10 +147,54 @@ TEST_F(ListWindowTest, ClickRunsTheHostsCommandOnlyWhenThePluginLetsIt) {
   EXPECT_TRUE(TakeEvents().empty());
 }
 
-TEST_F(ListWindowTest, GetBillDetailRecordsTheBillTheHostShows) {
-  OpenList("payment-list");
-  OnSession([&] { Journal().list->GetBillDetail(3); });
-  EXPECT_EQ(m_Run->Shown().billShown, std::optional<int32_t>(3));
+TEST_F(ListWindowTest, GetBillDetailGivesEveryEntryRowOfTheStoredBill) {
+  OpenList("receipt-list");
+  qor::RecordsetPtr detail;
+  OnSession([&] { detail = Journal().list->GetListDefinition()->GetBillDetail(2); });
+  ASSERT_EQ(detail->RecordCount(), 3);
+  EXPECT_EQ(qor::StrOf(detail->Field("FBillNo")), "SK0002");
+  EXPECT_EQ(qor::CLng(detail->Field("FPreparer")), 1);
+  EXPECT_TRUE(detail->HasField("FCheckerID") && detail->HasField("FVoucherID"));
+  OnSession([&] { detail = Journal().list->GetListDefinition()->GetBillDetail(999); });
+  EXPECT_TRUE(detail->IsEOF());
+  // Reading a bill shows nothing.
+  EXPECT_FALSE(m_Run->Shown().billShown.has_value());
+}
+
+TEST_F(ListWindowTest, ShowOpensTheBillOfTheCurrentLineByItsPrimaryColumn) {
+  Window& window = OpenList("receipt-list");
+  window.SelectRows({"SK0004"});
+  auto fields = std::make_shared<qor::HostVector>();
+  auto primary = std::make_shared<qor::HostDictionary>();
+  primary->SetItem("FISPrimary", 1);
+  primary->SetItem("FColName", "FInterID");
+  fields->Add(primary);
+  OnSession([&] {
+    // The recordset's current record is the current line.
+    EXPECT_EQ(qor::StrOf(Journal().list->GetListRecordset()->Field("FBillNo")), "SK0004");
+    Journal().list->SetListRSFieldVect(fields);
+    Journal().list->SetOpt();
+    Journal().list->Show();
+  });
+  // SK0004 settles INV0002 (id 2).
+  EXPECT_EQ(m_Run->Shown().billShown, std::optional<int32_t>(2));
+}
+
+TEST_F(ListWindowTest, PickingModeAndTheMultiLevelCheckSwitch) {
+  OnSession([&] { m_Session->Open(OpenListWindow(*m_Session, "payment-list", 3)); });
+  bool running = true;
+  OnSession([&] {
+    EXPECT_EQ(Journal().list->ShowMode(), 3);
+    EXPECT_EQ(Journal().list->ClassTypeID(), 1000202);
+    running = Journal().list->GetMultiCheck()->IsRun();
+  });
+  EXPECT_FALSE(running);
+  Sql("INSERT INTO t_SystemProfile (FCategory, FKey, FValue) VALUES ('IC', 'MultiCheck', '1')");
+  OnSession([&] {
+    auto check = Journal().list->GetMultiCheck();
+    running = check->IsRun() && check->ExistMultiCheck();
+  });
+  EXPECT_TRUE(running);
 }
 
 TEST_F(ListWindowTest, ClosingEndsThePluginAndTheListObject) {

@@ -43,13 +43,22 @@ TEST(ParseCommand, OpenForms) {
   Command list = Parse("open type-tree");
   EXPECT_EQ(list.target, OpenTarget::View);
   EXPECT_EQ(list.name, "type-tree");
+  EXPECT_EQ(list.editMode, 0);
+
+  // A list of bills opened to pick a bill has the show mode 3.
+  Command pick = Parse("open payment-list pick");
+  EXPECT_EQ(pick.target, OpenTarget::View);
+  EXPECT_EQ(pick.editMode, 3);
 }
 
 TEST(ParseCommand, OpenRefusesUnknownWindowsAndWrongForms) {
   EXPECT_EQ(ErrorOf("open invoice new").Found(), "\"invoice\"");
   EXPECT_EQ(ErrorOf("open type-card").Found(), "\"type-card\"");
   EXPECT_EQ(ErrorOf("open receipt").Found(), "1 argument");
-  EXPECT_EQ(ErrorOf("open receipt-list new").Found(), "2 arguments");
+  EXPECT_EQ(ErrorOf("open receipt-list new").Found(), "\"new\"");
+  EXPECT_EQ(ErrorOf("open receipt-list pick now").Found(), "3 arguments");
+  EXPECT_EQ(ErrorOf("open type-tree pick").Found(), "2 arguments");
+  EXPECT_EQ(ErrorOf("open type-list pick").Found(), "2 arguments");
   EXPECT_EQ(ErrorOf("open receipt new view").Found(), "3 arguments");
   EXPECT_EQ(ErrorOf("open receipt 5 edit").Found(), "\"edit\"");
   EXPECT_EQ(ErrorOf("open receipt five").Found(), "\"five\"");

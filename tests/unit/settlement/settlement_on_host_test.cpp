@@ -143,7 +143,8 @@ TEST_F(SettlementOnHost, RefundSelectionListsNewestFirstAndSkipsPickedLines) {
     m_Session->Open(refhost::OpenWindow(*m_Session, "receipt", 1, 0));
     refhost::Window& window = *m_Session->Current();
     window.SetField("FCustomerID", 0, "1");
-    window.Toolbar().SetToolProperty("mnuSelectBill_2000001", "Value", 2000003);
+    // A receipt of another type than 1001 selects the refund documents.
+    window.SetField("FReceiveTypeID", 0, "1009");
     window.Select("mnuSelectBill_2000001", {{"INV0005", 0}});
     window.Select("mnuSelectBill_2000001", {});
     for (const refhost::Pick& pick : window.LastOffered()) second.push_back(pick.document);
@@ -155,7 +156,8 @@ TEST_F(SettlementOnHost, RefundSelectionListsNewestFirstAndSkipsPickedLines) {
     m_Session->Open(refhost::OpenWindow(*m_Session, "receipt", 1, 0));
     refhost::Window& window = *m_Session->Current();
     window.SetField("FCustomerID", 0, "1");
-    window.Toolbar().SetToolProperty("mnuSelectBill_2000001", "Value", 2000003);
+    // A receipt of another type than 1001 selects the refund documents.
+    window.SetField("FReceiveTypeID", 0, "1009");
     window.Select("mnuSelectBill_2000001", {});
     for (const refhost::Pick& pick : window.LastOffered()) first.push_back(pick.document);
   });
