@@ -200,17 +200,6 @@ class SettlementBill : public qor::PluginClass {
   void RunListOperation(const qor::HostVectorPtr& selection, int32_t operation);
   void ShowLinkedBill();
 
-  // Shared with the editor's commands: one bill checked (1), unchecked (2)
-  // or deleted (0) under its function lock, and whether a source document
-  // exists (and is checked).
-  struct BillOperationResult {
-    bool success = false;
-    int32_t code = 0;
-    std::string message;
-  };
-  BillOperationResult PerformBillOperation(int32_t operation, int32_t transType, int32_t interId);
-  void IsSourceChecked(const qor::Variant& classId, const qor::Variant& interId, bool checkAudited,
-                       int32_t& code, bool& ok);
   // ---- end of list.
 
   const SettlementSide& m_Side;

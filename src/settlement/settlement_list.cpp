@@ -138,7 +138,7 @@ void SettlementBill::RefreshListAfterCommand(bool refresh) {
 
 void SettlementBill::ListDelete(const qor::HostVectorPtr& selection, bool refresh, bool& Cancel) {
   Cancel = true;
-  if (!CheckAccess(kRightsSubsystem, m_Side.listRightsObject, kMaskDelete)) return;
+  if (!CheckAccess(kRightsSubsystem, m_Side.rightsObject, kMaskDelete)) return;
   if (!ValidateListOperation(selection, kFuncKindDelete)) return;
   if (ShowMessage(LoadText("是否删除数据 ?"), kAskYesNo) != kAnswerYes) return;
   RunListOperation(selection, kFuncKindDelete);
@@ -146,7 +146,7 @@ void SettlementBill::ListDelete(const qor::HostVectorPtr& selection, bool refres
 }
 
 void SettlementBill::ListCheck(const qor::HostVectorPtr& selection, bool refresh, bool& Cancel) {
-  if (!CheckAccess(kRightsSubsystem, m_Side.listRightsObject, kMaskCheck)) {
+  if (!CheckAccess(kRightsSubsystem, m_Side.rightsObject, kMaskCheck)) {
     Cancel = true;
     return;
   }
@@ -161,7 +161,7 @@ void SettlementBill::ListCheck(const qor::HostVectorPtr& selection, bool refresh
 // A bill of an earlier period cannot be unchecked: one such bill in the
 // selection refuses the whole command.
 void SettlementBill::ListUncheck(const qor::HostVectorPtr& selection, bool refresh, bool& Cancel) {
-  if (!CheckAccess(kRightsSubsystem, m_Side.listRightsObject, kMaskUncheck)) {
+  if (!CheckAccess(kRightsSubsystem, m_Side.rightsObject, kMaskUncheck)) {
     Cancel = true;
     return;
   }

@@ -87,10 +87,11 @@ std::string SettlementBill::ListRefusal(qor::Recordset& bill, int32_t operation,
     for (bill.MoveFirst(); !bill.IsEOF(); bill.MoveNext()) {
       int32_t code = 0;
       bool ok = true;
-      IsSourceChecked(bill.Field("FClassID_SRC"), bill.Field("FInterID"), false, code, ok);
+      IsSourceChecked(qor::CLng(qor::Val(bill.Field("FClassID_SRC"))),
+                      qor::CLng(qor::Val(bill.Field("FInterID"))), false, code, ok);
       if (ok) continue;
       buttons = kMsgExclamation;
-      return LoadText(std::string(m_Side.sourceMissingMessage));
+      return LoadText(std::string(m_Side.msgSourceMissingDelete));
     }
   } else if (operation == kFuncKindCheck) {
     if (checked) return LoadText("不能审核已经审核的单据!");

@@ -8,17 +8,6 @@
 
 namespace qorarap {
 
-// ---- Types of the list's differences.
-// The query that tells whether a source document of a class exists and who
-// checked it ("Select IsNull(FCheckerID,0) As FCheckerID From ... Where ...=");
-// classId 0 marks an unused slot.
-struct SourceAuditQuery {
-  int32_t classId;
-  std::string_view sql;
-};
-using SourceAuditQueries = std::array<SourceAuditQuery, 5>;
-// ---- end.
-
 // What tells the receipt bill (clsReceiveBill) from the payment bill
 // (clsPayBill); everything else of the two is one design.
 struct SettlementSide {
@@ -128,18 +117,10 @@ struct SettlementSide {
   bool setsHelpBandCaption;
   // ---- end.
   // ---- Differences of the list.
-  // Rights object of the bill's commands (CheckAccess 1010, object, mask).
-  int32_t listRightsObject;
-  // The AR/AP bill component that checks, unchecks and deletes one bill.
-  std::string_view arApBillProgId;
   // The receipt list opens the bill a row settles ("viewBill").
   bool listHandlesViewBill;
-  // The receipt tells the platform of each bill checked or deleted.
-  bool notifiesPlatform;
   // The payment list offers export ("mnuExportData" in "mnuFile").
   bool listShowsExportData;
-  std::string_view sourceMissingMessage;
-  SourceAuditQueries sourceAuditQueries;
   // ---- end.
 };
 
@@ -237,19 +218,8 @@ inline constexpr SettlementSide kReceiptSide{
     .setsHelpBandCaption = true,
     // ---- end.
     // ---- list.
-    .listRightsObject = 1000201,
-    .arApBillProgId = "QORebsArApBill.clsArBill",
     .listHandlesViewBill = true,
-    .notifiesPlatform = true,
     .listShowsExportData = false,
-    .sourceMissingMessage = "收款单源单不存在，不允许删除。",
-    .sourceAuditQueries = {{
-        {1000000, "Select IsNull(FCheckerID,0) As FCheckerID From ICSale Where FInterID= "},
-        {1000002, "Select IsNull(FCheckerID,0) As FCheckerID From ICSale Where FInterID= "},
-        {1000205, "Select IsNull(FCheckerID,0) As FCheckerID From t_Rp_RotherBill Where FBillID= "},
-        {0, ""},
-        {0, ""},
-    }},
     // ---- end.
 };
 
@@ -349,19 +319,8 @@ inline constexpr SettlementSide kPaymentSide{
     .setsHelpBandCaption = false,
     // ---- end.
     // ---- list.
-    .listRightsObject = 1000202,
-    .arApBillProgId = "QORebsArApBill.clsApBill",
     .listHandlesViewBill = false,
-    .notifiesPlatform = false,
     .listShowsExportData = true,
-    .sourceMissingMessage = "付款单源单不存在，不允许删除。",
-    .sourceAuditQueries = {{
-        {1000003, "Select IsNull(FCheckerID,0) As FCheckerID from ICPurchase Where FInterID= "},
-        {1000004, "Select IsNull(FCheckerID,0) As FCheckerID from ICPurchase Where FInterID= "},
-        {1000206, "Select IsNull(FCheckerID,0) As FCheckerID from t_rp_potherbill Where FBillID= "},
-        {94, "Select IsNull(FCheckerID,0) As FCheckerID from ICOutExpense Where FInterID= "},
-        {0, ""},
-    }},
     // ---- end.
 };
 
