@@ -183,20 +183,29 @@ void BillEditorWindow::LoadBill(int32_t billId) {
     editor.SetBillId(0);
     return;
   }
-  try {
-    editor.Storage().Read(billId, editor.Store());
-  } catch (const qor::VbError& error) {
+  // A database failure while reading is shown and leaves the editor empty.
+  auto readFailed = [&](const qor::VbError& error) {
     ReportHostError(error);
     editor.Store().Clear();
     editor.SetBillId(0);
+  };
+  try {
+    editor.Storage().Read(billId, editor.Store());
+    RecordPushOrigin(billId);
+  } catch (const qor::VbError& error) {
+    readFailed(error);
     return;
   }
   editor.SetBillId(billId);
   editor.Unlock();
-  RecordPushOrigin(billId);
   editor.Raise("BeforLoadBillFillData()",
                [&](qor::BillEventSink& s) { s.BeforLoadBillFillData(); });
-  editor.Store().FillDisplays();
+  try {
+    editor.Store().FillDisplays();
+  } catch (const qor::VbError& error) {
+    readFailed(error);
+    return;
+  }
   editor.Store().ClearModifyFlags();
   editor.Raise("AfterLoadBill()", [&](qor::BillEventSink& s) { s.AfterLoadBill(); });
   HostDictionaryPtr header = editor.Store().Header();
@@ -574,6 +583,10 @@ bool BillEditorWindow::SaveBill() {
     m_LockTakenAtSave = true;
   }
   m_LastSaved = true;
+  // The editor shows the bill as stored, not what the plug-in prepared for
+  // the write (a discount as its stored fraction, a new bill's state).
+  Trace(m_Session, "  host: reads the saved bill back");
+  LoadBill(billId);
   bool afterCancel = false;
   editor.Raise("AfterSave(False)", [&](qor::BillEventSink& s) { s.AfterSave(afterCancel); });
   return true;

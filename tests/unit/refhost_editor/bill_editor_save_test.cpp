@@ -29,7 +29,10 @@ class BillEditorSaveTest : public BillEditorTest {
 TEST_F(BillEditorSaveTest, SavingANewBillWritesTheHeaderAndItsRowsAndKeepsItForChange) {
   BillEditorWindow& window = NewOtherReceivable();
   Click(window, "mnuFileSave");
-  EXPECT_EQ(TakeEvents(), (Events{"MenuBarClick mnuFileSave", "BeforeSave", "AfterSave"}));
+  // The saved bill is read back as when opening it, before AfterSave.
+  EXPECT_EQ(TakeEvents(),
+            (Events{"MenuBarClick mnuFileSave", "BeforeSave", "BeforeLoadBill",
+                    "BeforLoadBillFillData", "AfterLoadBill", "SetCurrencyState", "AfterSave"}));
   EXPECT_TRUE(window.m_LastSaved.value_or(false));
 
   int32_t id = Count("SELECT FBillID FROM t_RP_ROtherBill WHERE FBillNo = 'QYS0004'");
@@ -78,6 +81,12 @@ TEST_F(BillEditorSaveTest, SavingANewBillWritesTheHeaderAndItsRowsAndKeepsItForC
       Count("SELECT FInOutTypeID FROM t_RP_ROtherBillEntry WHERE FEntryID = 1 AND FBillID = " +
             std::to_string(id)),
       5);
+  // Read back, the editor shows the stored rows; the bill keeps its one modify lock.
+  EXPECT_EQ(window.RowCount(), 1);
+  EXPECT_EQ(qor::CLng(window.FieldValue("FInOutTypeID", 1)), 5);
+  EXPECT_EQ(Count("SELECT COUNT(*) FROM t_FuncLock WHERE FFuncCode = 'AR0302' AND FKey = '" +
+                  std::to_string(id) + "'"),
+            1);
 }
 
 TEST_F(BillEditorSaveTest, ACancelledOrNotSavedBillIsNotWritten) {
