@@ -571,6 +571,7 @@ bool BillEditorWindow::SaveBill() {
   if (isNew) {
     editor.SetEditMode(2);
     TakeModifyLock(billId);
+    m_LockTakenAtSave = true;
   }
   m_LastSaved = true;
   bool afterCancel = false;
@@ -732,6 +733,23 @@ void BillEditorWindow::Close() {
   // from this editor any more.
   DropPlugin(*this, m_Plugin, m_OwnsPlugin);
   m_Editor->DropSinks();
+  if (m_LockTakenAtSave) ReleaseLockOfSavedNewBill();
+}
+
+void BillEditorWindow::ReleaseLockOfSavedNewBill() {
+  try {
+    auto mutex = qor::CreateDirect<qor::NetControlMutex>("QORNetControl.Mutex");
+    std::string props = m_Session.PropsString();
+    int32_t billId = m_LockedBillId;
+    Variant handles = mutex->GetTaskIdByUserInfo(props, m_ModifyCode, billId);
+    if (!handles.IsObject() || !handles.ObjectValue()) return;
+    mutex->BatchCommitTask(props, qor::As<qor::HostVector>(handles.ObjectValue()));
+  } catch (const qor::VbError& error) {
+    ReportHostError(error);
+    return;
+  }
+  Trace(m_Session, std::string("  modify lock ") + m_ModifyCode + " " +
+                       std::to_string(m_LockedBillId) + " released by the host");
 }
 
 Variant BillEditorWindow::FieldValue(const std::string& field, int32_t row) {

@@ -79,6 +79,7 @@ class BillEditorWindow : public Window, private BillEditorActions {
   std::string SaveFailureText(const qor::VbError& error) const;
   void RecordPushOrigin(int32_t billId);
   void TakeModifyLock(int32_t billId);
+  void ReleaseLockOfSavedNewBill();
   void ReportHostError(const qor::VbError& error);
   Cell ResolveCell(const std::string& field, int32_t row);
   void RunFormula(const TemplateField& trigger, int32_t row, const TemplateAction& action);
@@ -104,6 +105,9 @@ class BillEditorWindow : public Window, private BillEditorActions {
   std::string m_ParentNumber;
   std::string m_ProposedNumber;  // the number the host proposed for the new bill
   int32_t m_LockedBillId = 0;
+  // The modify lock taken when a new bill was first saved: the plug-in never
+  // loaded that bill, so the host gives the lock back itself on closing.
+  bool m_LockTakenAtSave = false;
   bool m_Closed = false;
   // The source-selection window: the picks of the running "select", whether
   // a window opened, and the lines the last one offered.
