@@ -21,9 +21,8 @@ constexpr int32_t kMaskDelete = 0x10000;
 constexpr int32_t kAskYesNo = 36;
 
 // What a list used to pick a bill for another window does not offer.
-constexpr const char* kPickingHidden[] = {"mnuFileNew",  "mnuEditModify",    "mnuEditDelete",
-                                          "mnuEditCopy", "mnuEditCopyEntry", "mnuDataFilter",
-                                          "mnuCaculate", "mnuPushBill"};
+constexpr const char* kPickingHidden[] = {"mnuFileNew",  "mnuEditModify", "mnuEditDelete",
+                                          "mnuEditCopy", "mnuDataFilter", "mnuCaculate"};
 
 // Hidden in their own band: (band, tool).
 constexpr std::pair<const char*, const char*> kBandHidden[] = {
