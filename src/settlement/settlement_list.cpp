@@ -21,9 +21,8 @@ constexpr int32_t kMaskDelete = 0x10000;
 constexpr int32_t kAskYesNo = 36;
 
 // What a list used to pick a bill for another window does not offer.
-constexpr const char* kPickingHidden[] = {"mnuFileNew",  "mnuEditModify",    "mnuEditDelete",
-                                          "mnuEditCopy", "mnuEditCopyEntry", "mnuDataFilter",
-                                          "mnuCaculate", "mnuPushBill"};
+constexpr const char* kPickingHidden[] = {"mnuFileNew",  "mnuEditModify", "mnuEditDelete",
+                                          "mnuEditCopy", "mnuDataFilter", "mnuCaculate"};
 
 // Hidden in their own band: (band, tool).
 constexpr std::pair<const char*, const char*> kBandHidden[] = {
@@ -57,6 +56,16 @@ qor::ToolPtr TemplateTool(const char* key, const char* caption, const char* desc
   tool->m_Description = description;
   if (templatePicture) tool->m_Picture = templates.ImageList().Picture(key);
   return tool;
+}
+
+// Whether the host refreshes the list by itself after a change ("1" or
+// "True"); otherwise the list refreshes itself after a command.
+bool HostRefreshesAfterAdd() {
+  std::string flag = GetSystemValue("IC", "RefreshAfterAdd", "0");
+  std::string_view text = flag;
+  while (!text.empty() && text.front() == ' ') text.remove_prefix(1);
+  while (!text.empty() && text.back() == ' ') text.remove_suffix(1);
+  return qor::EqualsNoCase(text, "True") || qor::Val(flag) != 0;
 }
 
 }  // namespace
@@ -112,8 +121,7 @@ void SettlementBill::m_LstInterface_MenuBarInitialize(const qor::ToolbarControlP
 }
 
 void SettlementBill::m_LstInterface_MenuBarClick(const qor::ToolPtr& LOOMTool, bool& Cancel) {
-  // The list refreshes itself after a command unless the host does it.
-  bool refresh = qor::Val(GetSystemValue("IC", "RefreshAfterAdd", "0")) == 0;
+  bool refresh = !HostRefreshesAfterAdd();
   const std::string& key = LOOMTool->m_Name;
   if (key == "mnuEditDelete") {
     ListDelete(m_LstInterface->GetSelectedRows(), refresh, Cancel);
