@@ -83,6 +83,7 @@ BillTemplate BillTemplate::Load(Database& db, const std::string& window) {
     int32_t column = 0;
     for (const TemplateField& other : t.m_Fields) column += other.page == f.page ? 1 : 0;
     f.column = column + 1;
+    t.m_FieldIndex.emplace(qor::UCase(f.key), t.m_Fields.size());
     t.m_Fields.push_back(std::move(f));
   }
 
@@ -130,10 +131,8 @@ BillTemplate BillTemplate::Load(Database& db, const std::string& window) {
 }
 
 const TemplateField* BillTemplate::FindField(std::string_view key) const {
-  for (const TemplateField& f : m_Fields) {
-    if (qor::EqualsNoCase(f.key, key)) return &f;
-  }
-  return nullptr;
+  auto found = m_FieldIndex.find(qor::UCase(key));
+  return found == m_FieldIndex.end() ? nullptr : &m_Fields[found->second];
 }
 
 const TemplateEntry* BillTemplate::FindEntry(int32_t page) const {

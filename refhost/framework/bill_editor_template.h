@@ -3,6 +3,7 @@
 #include <cstdint>
 #include <string>
 #include <string_view>
+#include <unordered_map>
 #include <vector>
 
 namespace refhost {
@@ -97,6 +98,8 @@ class BillTemplate {
   std::string m_NumberPrefix;
   int32_t m_ClassTypeId = 0;
   std::vector<TemplateField> m_Fields;
+  // Position in m_Fields by upper-case key (the first field of a key).
+  std::unordered_map<std::string, size_t> m_FieldIndex;
   std::vector<TemplateEntry> m_Entries;
   std::vector<TemplateAction> m_Actions;
   std::vector<SelectTemplate> m_Selections;

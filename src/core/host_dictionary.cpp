@@ -14,8 +14,9 @@ void CheckPosition(int32_t position, size_t count) {
 
 std::vector<std::pair<std::string, Variant>>::const_iterator HostDictionary::Find(
     std::string_view key) const {
+  // Most keys differ in length: only those of the same length are compared.
   for (auto it = m_Items.begin(); it != m_Items.end(); ++it) {
-    if (EqualsNoCase(it->first, key)) return it;
+    if (it->first.size() == key.size() && EqualsNoCase(it->first, key)) return it;
   }
   return m_Items.end();
 }
