@@ -196,10 +196,18 @@ SqlResult Database::RunParams(const std::string& sql, const std::vector<qor::Var
     }
     m_Trace(line);
   }
+  auto known = m_Translations.find(sql);
+  if (known != m_Translations.end()) {
+    const std::string translated = known->second;  // a copy: the cache may change meanwhile
+    return RunStatement(translated, params, sql);
+  }
   tsql::Translation translation = tsql::Translate(tsql::Tokenize(sql));
   if (!translation.variables.empty()) {
     RaiseSqlError("Variables are not allowed in a statement with parameters.", sql);
   }
+  // A statement is translated once; the row loops repeat the same few texts.
+  if (m_Translations.size() >= kCachedStatements) m_Translations.clear();
+  m_Translations.emplace(sql, translation.sql);
   return RunStatement(translation.sql, params, sql);
 }
 

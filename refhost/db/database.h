@@ -112,6 +112,8 @@ class Database : private SqlExecutor {
   std::function<double()> m_Now;
   std::list<std::string> m_Uses;  // statement texts, most recently used first
   std::unordered_map<std::string, CachedStatement> m_Statements;
+  // SQLite text of each statement with parameters, by its text as written.
+  std::unordered_map<std::string, std::string> m_Translations;
 };
 
 // A transaction that rolls back when it ends without Commit.
