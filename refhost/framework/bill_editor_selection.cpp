@@ -13,6 +13,81 @@ using qor::HostDictionary;
 using qor::HostDictionaryPtr;
 using qor::Variant;
 
+namespace {
+
+// The query of the selection window: the plug-in's filter, then its sort or
+// the window's own order.
+std::string SelectionSql(const SelectTemplate& selection, const std::string& filter,
+                         const std::string& sort) {
+  std::string sql = "SELECT * FROM " + selection.source;
+  if (!qor::Trim(filter).empty()) sql += " WHERE " + filter;
+  if (!sort.empty()) {
+    sql += " ORDER BY " + sort;
+  } else if (!selection.orderBy.empty()) {
+    sql += " ORDER BY " + selection.orderBy;
+  }
+  return sql;
+}
+
+// What the window offers: each line as the document (its number, or
+// "id=<id>" without one) and its place among that document's lines.
+struct OfferedLines {
+  std::vector<Pick> lines;
+  std::vector<std::vector<Variant>> rows;
+  // The offered lines by document number (upper case) and by id, in window order.
+  std::unordered_map<std::string, std::vector<size_t>> byNumber;
+  std::unordered_map<std::string, std::vector<size_t>> byId;
+};
+
+OfferedLines ReadOffered(qor::Recordset& lines, const SelectTemplate& selection) {
+  OfferedLines offered;
+  std::map<std::string, int32_t> linesOf;
+  for (lines.MoveFirst(); !lines.IsEOF(); lines.MoveNext()) {
+    std::string number = qor::Trim(qor::StrOf(lines.Field(selection.numberColumn)));
+    std::string id = qor::StrOf(lines.Field(selection.idColumn));
+    std::string document = number.empty() ? "id=" + id : number;
+    int32_t line = ++linesOf[id + "|" + number];
+    offered.byNumber[qor::UCase(document)].push_back(offered.lines.size());
+    offered.byId[id].push_back(offered.lines.size());
+    offered.lines.push_back({document, line});
+    std::vector<Variant> row;
+    for (const std::string& column : lines.Columns()) row.push_back(lines.Field(column));
+    offered.rows.push_back(std::move(row));
+  }
+  return offered;
+}
+
+// The picked lines in pick order, each at most once; a pick the window does
+// not offer is a mistake of the scenario.
+std::shared_ptr<qor::Recordset> PickLines(const OfferedLines& offered,
+                                          const std::vector<Pick>& picks,
+                                          const std::vector<std::string>& columns) {
+  auto picked = std::make_shared<qor::Recordset>(columns, std::vector<std::vector<Variant>>{});
+  std::vector<bool> taken(offered.lines.size(), false);
+  for (const Pick& pick : picks) {
+    bool byIdPick = pick.document.rfind("id=", 0) == 0;
+    const auto& index = byIdPick ? offered.byId : offered.byNumber;
+    auto candidates =
+        index.find(byIdPick ? qor::Trim(pick.document.substr(3)) : qor::UCase(pick.document));
+    bool found = false;
+    if (candidates != index.end()) {
+      for (size_t i : candidates->second) {
+        if (pick.line != 0 && offered.lines[i].line != pick.line) continue;
+        found = true;
+        if (!taken[i]) picked->AddRow(offered.rows[i]);
+        taken[i] = true;
+      }
+    }
+    if (!found) {
+      throw ScenarioError("the selection window does not offer " + pick.document +
+                          (pick.line ? "#" + std::to_string(pick.line) : ""));
+    }
+  }
+  return picked;
+}
+
+}  // namespace
+
 // ---- source selection ----
 
 void BillEditorWindow::Select(const std::string& tool, const std::vector<Pick>& picks) {
@@ -59,68 +134,17 @@ void BillEditorWindow::OpenSelection(int32_t selBillType) {
         s.BeforeSelBills(selBillType, dataService, link, filter, params);
       });
   std::string sort = qor::Trim(qor::StrOf(dataService->Filter()->Item("HeadSort")));
-  std::string sql = "SELECT * FROM " + selection->source;
-  if (!qor::Trim(filter).empty()) sql += " WHERE " + filter;
-  if (!sort.empty()) {
-    sql += " ORDER BY " + sort;
-  } else if (!selection->orderBy.empty()) {
-    sql += " ORDER BY " + selection->orderBy;
-  }
-  qor::RecordsetPtr lines = m_Session.Db().Query(sql);
-
-  // What the window offers: each line as the document (its number, or
-  // "id=<id>" without one) and its place among that document's lines.
-  std::vector<Pick> offered;
-  std::vector<std::vector<Variant>> rows;
-  std::map<std::string, int32_t> linesOf;
-  // The offered lines by document number (upper case) and by id, in window order.
-  std::unordered_map<std::string, std::vector<size_t>> byNumber;
-  std::unordered_map<std::string, std::vector<size_t>> byId;
-  for (lines->MoveFirst(); !lines->IsEOF(); lines->MoveNext()) {
-    std::string number = qor::Trim(qor::StrOf(lines->Field(selection->numberColumn)));
-    std::string id = qor::StrOf(lines->Field(selection->idColumn));
-    std::string document = number.empty() ? "id=" + id : number;
-    int32_t line = ++linesOf[id + "|" + number];
-    byNumber[qor::UCase(document)].push_back(offered.size());
-    byId[id].push_back(offered.size());
-    offered.push_back({document, line});
-    std::vector<Variant> row;
-    for (const std::string& column : lines->Columns()) row.push_back(lines->Field(column));
-    rows.push_back(std::move(row));
-  }
-  m_Offered = offered;
+  qor::RecordsetPtr lines = m_Session.Db().Query(SelectionSql(*selection, filter, sort));
+  OfferedLines offered = ReadOffered(*lines, *selection);
+  m_Offered = offered.lines;
   // `all` picks every line offered: none offered closes the window as
   // without a choice.
-  if (!picks.empty() && picks.front().all) {
-    picks.clear();
-    for (const Pick& line : offered) picks.push_back(line);
-  }
+  if (!picks.empty() && picks.front().all) picks = offered.lines;
   if (picks.empty()) {
     Trace(m_Session, "  host: the selection window closed without a choice");
     return;
   }
-  auto picked =
-      std::make_shared<qor::Recordset>(lines->Columns(), std::vector<std::vector<Variant>>{});
-  std::vector<bool> taken(offered.size(), false);
-  for (const Pick& pick : picks) {
-    bool byIdPick = pick.document.rfind("id=", 0) == 0;
-    const auto& index = byIdPick ? byId : byNumber;
-    auto candidates =
-        index.find(byIdPick ? qor::Trim(pick.document.substr(3)) : qor::UCase(pick.document));
-    bool found = false;
-    if (candidates != index.end()) {
-      for (size_t i : candidates->second) {
-        if (pick.line != 0 && offered[i].line != pick.line) continue;
-        found = true;
-        if (!taken[i]) picked->AddRow(rows[i]);
-        taken[i] = true;
-      }
-    }
-    if (!found) {
-      throw ScenarioError("the selection window does not offer " + pick.document +
-                          (pick.line ? "#" + std::to_string(pick.line) : ""));
-    }
-  }
+  std::shared_ptr<qor::Recordset> picked = PickLines(offered, picks, lines->Columns());
   FillSelectedLines(*selection, *picked);
   auto chosen = std::make_shared<HostDictionary>();
   picked->MoveFirst();
