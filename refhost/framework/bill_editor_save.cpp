@@ -6,9 +6,6 @@
 namespace refhost {
 
 using namespace bill_editor_window_detail;
-using qor::HostDictionary;
-using qor::HostDictionaryPtr;
-using qor::Variant;
 
 // ---- saving ----
 

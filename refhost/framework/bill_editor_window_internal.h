@@ -11,6 +11,10 @@
 
 namespace refhost::bill_editor_window_detail {
 
+using qor::HostDictionary;
+using qor::HostDictionaryPtr;
+using qor::Variant;
+
 constexpr int32_t kEntryPage = 2;
 constexpr int32_t kStopIcon = 16;
 constexpr int32_t kExclamationIcon = 48;
