@@ -13,12 +13,11 @@
 #include <string>
 
 #include "core/vb.h"
-#include "plugin/registration.h"
 #include "refhost/db/database.h"
 #include "refhost/host_run.h"
-#include "refhost/services/component_registry.h"
 #include "refhost/services/host_services.h"
 #include "refhost/session.h"
+#include "unit/host_registration.h"
 
 namespace unit_test {
 
@@ -61,13 +60,7 @@ class PluginHostTest : public HostSessionTest {
  protected:
   using HostSessionTest::HostSessionTest;
 
-  static void SetUpTestSuite() {
-    refhost::RegisterHostServices();
-    qorarap::RegisterPluginClasses(
-        [](const std::string& progId, std::function<qor::ObjectPtr()> factory) {
-          refhost::ComponentRegistry::Global().Register(progId, std::move(factory));
-        });
-  }
+  static void SetUpTestSuite() { unit_test::RegisterHostAndPluginClasses(); }
 };
 
 }  // namespace unit_test
