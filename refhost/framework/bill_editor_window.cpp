@@ -143,6 +143,7 @@ void BillEditorWindow::LoadBill(int32_t billId) {
   }
   editor.SetBillId(billId);
   editor.Unlock();
+  EnableHostBillCommands(*m_Editor->GetToolBarControl());
   editor.Raise("BeforLoadBillFillData()",
                [&](qor::BillEventSink& s) { s.BeforLoadBillFillData(); });
   try {
@@ -180,6 +181,7 @@ void BillEditorWindow::NewBill() {
   editor.SetMutex(true);
   editor.Unlock();
   editor.SetNotSaveFlag(false);
+  EnableHostBillCommands(*m_Editor->GetToolBarControl());
   editor.GetBillDictionary()->Remove("FID");
   editor.GetBillDictionary()->Remove("FSource");
   BillFieldStore::NewBillContext context;
