@@ -5,6 +5,7 @@
 // demo database. The host's windows are what is under test.
 
 #include <gtest/gtest.h>
+#include <unistd.h>
 
 #include <filesystem>
 #include <functional>
@@ -132,9 +133,15 @@ inline void RegisterRecordingPlugins() {
 class ViewWindowTest : public ::testing::Test {
  protected:
   void SetUp() override {
+    // The process id keeps two runs of the suite on one machine from sharing a file.
     const auto* info = ::testing::UnitTest::GetInstance()->current_test_info();
-    m_Path = (std::filesystem::temp_directory_path() /
-              ("qor-views-" + std::string(info->test_suite_name()) + "-" + info->name() + ".db"))
+    m_Path = (std::filesystem::temp_directory_path() / std::string("qor-views-")
+                                                           .append(std::to_string(getpid()))
+                                                           .append("-")
+                                                           .append(info->test_suite_name())
+                                                           .append("-")
+                                                           .append(info->name())
+                                                           .append(".db"))
                  .string();
     Database::CreateFile(m_Path, true);
     RegisterHostServices();
