@@ -147,7 +147,8 @@ const char* const kTourIntro =
     R"(青岚 AR/AP 单据演示 — a tour of the AR/AP documents in the reference host.
 Each step shows its explanation (#), the command with its line, and indented below it what
 the host did: plug-in classes created, events raised to them, locks, message boxes and
-answers. `qorhost run --trace apps/qorhost/tour/*.scn` shows the SQL statements as well.
+answers. From the source folder, `qorhost run --trace apps/qorhost/tour/*.scn` shows the
+SQL statements as well.
 
 )";
 

@@ -54,6 +54,10 @@ std::vector<Tokens> SplitBatch(const Tokens& tokens);
 
 // Index of the first significant token at or after `from`; tokens.size() when none.
 size_t NextSignificant(const Tokens& tokens, size_t from);
+// Index of the last significant token before `before`; tokens.size() when none.
+size_t PreviousSignificant(const Tokens& tokens, size_t before);
+// Index of the parenthesis closing the one opened at `open`; tokens.size() when none.
+size_t MatchingClose(const Tokens& tokens, size_t open);
 
 // The rewritten form of one statement for SQLite, with its variables replaced by "?"
 // parameters. `variables` receives the variable names in parameter order (upper case,

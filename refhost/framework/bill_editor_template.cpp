@@ -29,6 +29,51 @@ std::string CheckedName(std::string name, const std::string& what) {
   return name;
 }
 
+TemplateField ReadField(qor::Recordset& row) {
+  TemplateField f;
+  f.key = CheckedName(Text(row, "FKey"), "field");
+  f.page = Number(row, "FPage");
+  f.caption = Text(row, "FCaption");
+  f.ctlType = Number(row, "FCtlType");
+  f.sourceType = Number(row, "FSourceType");
+  f.srcTable = Text(row, "FSRCTableName");
+  f.srcField = Text(row, "FSRCFieldName");
+  if (f.IsBaseData()) {
+    CheckedName(f.srcTable, "table");
+    CheckedName(f.srcField, "column");
+  }
+  f.decimals = Number(row, "FDecimals");
+  f.order = Number(row, "FOrder");
+  f.visible = Number(row, "FVisible") != 0;
+  f.locked = Number(row, "FLocked") != 0;
+  f.defaultValue = Text(row, "FDefault");
+  f.filter = Text(row, "FFilter");
+  return f;
+}
+
+TemplateEntry ReadEntry(qor::Recordset& row) {
+  TemplateEntry e;
+  e.page = Number(row, "FPage");
+  e.table = CheckedName(Text(row, "FTable"), "table");
+  e.linkColumn = CheckedName(Text(row, "FLinkColumn"), "column");
+  e.indexColumn = CheckedName(Text(row, "FIndexColumn"), "column");
+  e.keyField = Text(row, "FKeyField");
+  return e;
+}
+
+SelectTemplate ReadSelection(qor::Recordset& row) {
+  SelectTemplate s;
+  s.selBillType = Number(row, "FSelBillType");
+  s.name = Text(row, "FName");
+  s.source = CheckedName(Text(row, "FSource"), "view");
+  s.idColumn = CheckedName(Text(row, "FIDColumn"), "column");
+  s.numberColumn = CheckedName(Text(row, "FNumberColumn"), "column");
+  s.lineColumn = CheckedName(Text(row, "FLineColumn"), "column");
+  s.orderBy = Text(row, "FOrderBy");
+  s.page = Number(row, "FPage");
+  return s;
+}
+
 }  // namespace
 
 bool IsSqlName(std::string_view name) {
@@ -62,24 +107,7 @@ BillTemplate BillTemplate::Load(Database& db, const std::string& window) {
       "WHERE FBillTypeID = ? ORDER BY FPage, FOrder",
       {billType});
   for (; !fields->IsEOF(); fields->MoveNext()) {
-    TemplateField f;
-    f.key = CheckedName(Text(*fields, "FKey"), "field");
-    f.page = Number(*fields, "FPage");
-    f.caption = Text(*fields, "FCaption");
-    f.ctlType = Number(*fields, "FCtlType");
-    f.sourceType = Number(*fields, "FSourceType");
-    f.srcTable = Text(*fields, "FSRCTableName");
-    f.srcField = Text(*fields, "FSRCFieldName");
-    if (f.IsBaseData()) {
-      CheckedName(f.srcTable, "table");
-      CheckedName(f.srcField, "column");
-    }
-    f.decimals = Number(*fields, "FDecimals");
-    f.order = Number(*fields, "FOrder");
-    f.visible = Number(*fields, "FVisible") != 0;
-    f.locked = Number(*fields, "FLocked") != 0;
-    f.defaultValue = Text(*fields, "FDefault");
-    f.filter = Text(*fields, "FFilter");
+    TemplateField f = ReadField(*fields);
     int32_t column = 0;
     for (const TemplateField& other : t.m_Fields) column += other.page == f.page ? 1 : 0;
     f.column = column + 1;
@@ -92,13 +120,7 @@ BillTemplate BillTemplate::Load(Database& db, const std::string& window) {
       "WHERE FBillTypeID = ? ORDER BY FPage",
       {billType});
   for (; !entries->IsEOF(); entries->MoveNext()) {
-    TemplateEntry e;
-    e.page = Number(*entries, "FPage");
-    e.table = CheckedName(Text(*entries, "FTable"), "table");
-    e.linkColumn = CheckedName(Text(*entries, "FLinkColumn"), "column");
-    e.indexColumn = CheckedName(Text(*entries, "FIndexColumn"), "column");
-    e.keyField = Text(*entries, "FKeyField");
-    t.m_Entries.push_back(std::move(e));
+    t.m_Entries.push_back(ReadEntry(*entries));
   }
 
   auto actions = db.QueryParams(
@@ -116,16 +138,7 @@ BillTemplate BillTemplate::Load(Database& db, const std::string& window) {
       "FPage FROM t_SelectTemplate WHERE FBillTypeID = ? ORDER BY FSelBillType",
       {billType});
   for (; !selections->IsEOF(); selections->MoveNext()) {
-    SelectTemplate s;
-    s.selBillType = Number(*selections, "FSelBillType");
-    s.name = Text(*selections, "FName");
-    s.source = CheckedName(Text(*selections, "FSource"), "view");
-    s.idColumn = CheckedName(Text(*selections, "FIDColumn"), "column");
-    s.numberColumn = CheckedName(Text(*selections, "FNumberColumn"), "column");
-    s.lineColumn = CheckedName(Text(*selections, "FLineColumn"), "column");
-    s.orderBy = Text(*selections, "FOrderBy");
-    s.page = Number(*selections, "FPage");
-    t.m_Selections.push_back(std::move(s));
+    t.m_Selections.push_back(ReadSelection(*selections));
   }
   return t;
 }

@@ -239,6 +239,10 @@ qor::ToolbarControlPtr BuildEditorToolbar(const std::string& kind) {
   return bar;
 }
 
+void EnableHostBillCommands(qor::ToolbarControl& bar) {
+  bar.SetToolProperty("mnuEditDelete", "Enabled", qor::Variant(true));
+}
+
 qor::ToolPtr ReachableEditorTool(const qor::ToolbarControl& bar, const std::string& key) {
   std::vector<qor::ToolPtr> copies = bar.FindAll(key);
   if (copies.empty()) throw ScenarioError("unknown tool " + key);

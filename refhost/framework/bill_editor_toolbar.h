@@ -13,6 +13,12 @@ namespace refhost {
 // the tool set only (hidden) for the plug-in to show.
 qor::ToolbarControlPtr BuildEditorToolbar(const std::string& kind);
 
+// Every bill shown (loaded or new) starts with the editor's own bill commands
+// available; the plug-in then withdraws what the bill's state forbids (an
+// audited bill's delete), so that a command withdrawn for one bill does not
+// stay so for the next one, or for the same bill reloaded after an uncheck.
+void EnableHostBillCommands(qor::ToolbarControl& bar);
+
 // The tool a user can press under this key: a visible, enabled copy lies in
 // a visible band or in a pop-up band (the source-selection menu), and the
 // tool-set copy, when there is one, is enabled. Returns the tool-set copy

@@ -123,6 +123,14 @@ void ScenarioRun::Check(const Command& command) {
       return CheckStatus(command);
     case CommandKind::ExpectSql:
       return CheckSql(command);
+    default:
+      return CheckEditor(command);
+  }
+}
+
+// Checks of what an editor offers and shows.
+void ScenarioRun::CheckEditor(const Command& command) {
+  switch (command.kind) {
     case CommandKind::ExpectOffered:
       return CheckOffered(command, true);
     case CommandKind::ExpectNotOffered:

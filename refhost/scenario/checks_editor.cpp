@@ -79,7 +79,7 @@ void ScenarioRun::CheckOfferedOrder(const Command& command) {
   std::vector<Pick> lines;
   OnSession([&] { lines = CurrentWindow().LastOffered(); });
   std::string expected = "offered in this order:";
-  for (const Pick& pick : command.picks) expected += " " + DescribePick(pick);
+  for (const Pick& pick : command.picks) expected.append(" ").append(DescribePick(pick));
   // Each pick must match a line after the one the pick before it matched.
   bool inOrder = true;
   auto from = lines.begin();
@@ -93,7 +93,7 @@ void ScenarioRun::CheckOfferedOrder(const Command& command) {
   }
   if (inOrder) return;
   std::string found = "offered:";
-  for (const Pick& line : lines) found += " " + DescribePick(line);
+  for (const Pick& line : lines) found.append(" ").append(DescribePick(line));
   throw CheckFailed{expected, lines.empty() ? std::string("nothing offered") : found};
 }
 

@@ -224,8 +224,9 @@ void ParseOpen(const Reader& reader, Command& command) {
   }
 }
 
-const FormMap& TopForms() {
-  static const FormMap forms = {
+// Commands that set up the company, the sessions and the day.
+FormMap SetupForms() {
+  return {
       {"database",
        {CommandKind::Database,
         [](const Reader& r, Command& c) {
@@ -271,6 +272,12 @@ const FormMap& TopForms() {
             r.Fail("a date as yyyy-mm-dd", "\"" + text + "\"");
           }
         }}},
+  };
+}
+
+// Commands that act on the current window as a user does.
+FormMap ActionForms() {
+  return {
       {"open", {CommandKind::Open, ParseOpen}},
       {"close", {CommandKind::Close, NoArgs("close")}},
       {"set",
@@ -325,6 +332,14 @@ const FormMap& TopForms() {
           for (size_t i = 0; i < r.ArgCount(); ++i) c.answers.push_back(AnswerCode(r, i));
         }}},
   };
+}
+
+const FormMap& TopForms() {
+  static const FormMap forms = [] {
+    FormMap all = SetupForms();
+    all.merge(ActionForms());
+    return all;
+  }();
   return forms;
 }
 

@@ -128,6 +128,18 @@ void ScenarioRun::Execute(const Command& command) {
     case CommandKind::Close:
       CloseWindow();
       return;
+    case CommandKind::Answer:
+      for (int32_t answer : command.answers) m_Run.QueueAnswer(answer);
+      return;
+    default:
+      ExecuteAction(command);
+      return;
+  }
+}
+
+// A user's action on the current window; anything else is a check.
+void ScenarioRun::ExecuteAction(const Command& command) {
+  switch (command.kind) {
     case CommandKind::Set:
       Act([&](Window& w) {
         w.SetField(command.field.name, command.field.row, command.value.text);
@@ -159,9 +171,6 @@ void ScenarioRun::Execute(const Command& command) {
       return;
     case CommandKind::Focus:
       Act([&](Window& w) { w.Focus(command.name); });
-      return;
-    case CommandKind::Answer:
-      for (int32_t answer : command.answers) m_Run.QueueAnswer(answer);
       return;
     default:
       Check(command);

@@ -81,9 +81,11 @@ class ScenarioRun {
   void SetProfile(const Command& command);
   void OpenWindow(const Command& command);
   void CloseWindow();
+  void ExecuteAction(const Command& command);
 
   // Checks (checks.cpp).
   void Check(const Command& command);
+  void CheckEditor(const Command& command);
   void CheckMessage(const Command& command, bool prefix);
   void CheckNoMessage();
   void CheckField(const Command& command);

@@ -20,12 +20,15 @@ qor::RecordsetPtr ReadAllInOutTypes() {
   return types->GetRPInOutTypeInfo(GetPropsString(), std::nullopt);
 }
 
-void ReleaseUserRecordLocks(const std::string& funcCode, int32_t& recordId,
+bool ReleaseUserRecordLocks(const std::string& funcCode, int32_t& recordId,
                             const std::string& props) {
   auto mutex = qor::CreateComponent<qor::NetControlMutex>("QORNetControl.Mutex");
   qor::Variant handles = mutex->GetTaskIdByUserInfo(props, funcCode, recordId);
-  if (!handles.IsObject() || !handles.ObjectValue()) return;
-  if (mutex->BatchCommitTask(props, qor::As<qor::HostVector>(handles.ObjectValue()))) return;
+  if (!handles.IsObject() || !handles.ObjectValue()) return true;
+  return mutex->BatchCommitTask(props, qor::As<qor::HostVector>(handles.ObjectValue()));
+}
+
+void RaiseLocksNotReleased() {
   qor::RaiseError(kErrLockNotReleased, "QORNetControl.Mutex",
                   "记录锁定未能全部释放，请重新登录后再试，或请系统管理员清除网络控制中的锁定。");
 }

@@ -15,8 +15,13 @@ qor::RecordsetPtr ReadAllInOutTypes();
 
 // Releases every lock the user of the login props string still holds under
 // the function code for the record (the id goes to the lock component by
-// reference). A lock the component could not release raises an error.
-void ReleaseUserRecordLocks(const std::string& funcCode, int32_t& recordId,
+// reference). False when the component could not release them all: the
+// terminator finishes its other releases first and then reports it with
+// RaiseLocksNotReleased.
+bool ReleaseUserRecordLocks(const std::string& funcCode, int32_t& recordId,
                             const std::string& props);
+
+// The error of locks left behind on a record.
+[[noreturn]] void RaiseLocksNotReleased();
 
 }  // namespace qorarap

@@ -83,12 +83,15 @@ std::string clsRPInOutType::GetFunctionCode(int32_t kind) const {
 // Gives back what the user still holds for the type on the card, then lets
 // go of the host's objects.
 void clsRPInOutType::OnTerminate() {
+  bool released = true;
   if (m_lBillID > 0)
-    ReleaseUserRecordLocks(GetFunctionCode(kFuncKindModify), m_lBillID, m_sOpenerProps);
+    released = ReleaseUserRecordLocks(GetFunctionCode(kFuncKindModify), m_lBillID, m_sOpenerProps);
   if (m_lFuncHandle != 0) ReleaseFunc(m_lFuncHandle);
   m_BaseInterface.Reset();
   m_BillInterface.Reset();
   m_rsInOutType.reset();
+  // Locks left behind are reported once everything else is given back.
+  if (!released) RaiseLocksNotReleased();
 }
 
 }  // namespace qorarap

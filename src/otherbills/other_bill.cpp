@@ -87,12 +87,15 @@ std::string OtherBill::GetFunctionCode(int32_t kind) const {
 void OtherBill::OnTerminate() {
   // A new bill saved in this window was never loaded: its id is in the editor.
   if (m_lBillID <= 0 && m_BillInterface) m_lBillID = m_BillInterface->GetBillInterID();
+  bool released = true;
   if (m_lBillID > 0)
-    ReleaseUserRecordLocks(GetFunctionCode(kFuncKindModify), m_lBillID, m_sOpenerProps);
+    released = ReleaseUserRecordLocks(GetFunctionCode(kFuncKindModify), m_lBillID, m_sOpenerProps);
   if (m_lFuncHandle != 0) ReleaseFunc(m_lFuncHandle);
   m_BillInterface.Reset();
   m_LstInterface.Reset();
   m_rsInOutType.reset();
+  // Locks left behind are reported once everything else is given back.
+  if (!released) RaiseLocksNotReleased();
 }
 
 }  // namespace qorarap

@@ -135,8 +135,9 @@ std::string SettlementBill::GetFunctionCode(int32_t kind) const {
 void SettlementBill::OnTerminate() {
   // A new bill saved in this window was never loaded: its id is in the editor.
   if (m_lBillID <= 0 && m_BillInterface) m_lBillID = m_BillInterface->GetBillInterID();
+  bool released = true;
   if (m_lBillID > 0)
-    ReleaseUserRecordLocks(GetFunctionCode(kFuncKindModify), m_lBillID, m_sOpenerProps);
+    released = ReleaseUserRecordLocks(GetFunctionCode(kFuncKindModify), m_lBillID, m_sOpenerProps);
   auto glData = GetGLData();
   glData->SetDeleteOptions(false);
   if (m_Side.refreshCurrencySetOnDestroy) glData->GetCurrencySet()->Refresh();
@@ -145,6 +146,8 @@ void SettlementBill::OnTerminate() {
   m_LstInterface.Reset();
   m_rsList.reset();
   m_objListDef.reset();
+  // Locks left behind are reported once everything else is given back.
+  if (!released) RaiseLocksNotReleased();
 }
 
 }  // namespace qorarap

@@ -14,23 +14,18 @@
 #include <vector>
 
 #include "core/vb.h"
-#include "plugin/registration.h"
 #include "refhost/db/database.h"
 #include "refhost/host_run.h"
-#include "refhost/services/component_registry.h"
 #include "refhost/services/host_services.h"
 #include "refhost/session.h"
+#include "unit/host_registration.h"
 
 namespace common_test {
 
 class HostTest : public ::testing::Test {
  protected:
   void SetUp() override {
-    refhost::RegisterHostServices();
-    qorarap::RegisterPluginClasses(
-        [](const std::string& progId, std::function<qor::ObjectPtr()> factory) {
-          refhost::ComponentRegistry::Global().Register(progId, std::move(factory));
-        });
+    unit_test::RegisterHostAndPluginClasses();
     static std::atomic<int> counter{0};
     m_DbPath =
         (std::filesystem::temp_directory_path() /

@@ -13,14 +13,13 @@
 #include "frame/net_control.h"
 #include "host/platform.h"
 #include "host/plugin_class.h"
-#include "plugin/registration.h"
 #include "refhost/db/database.h"
 #include "refhost/framework/window_factory.h"
 #include "refhost/host_run.h"
-#include "refhost/services/component_registry.h"
 #include "refhost/services/host_services.h"
 #include "refhost/services/ledger_view.h"
 #include "refhost/session.h"
+#include "unit/host_registration.h"
 
 namespace plugin_test {
 namespace {
@@ -33,13 +32,7 @@ const char* const kConflictText =
 
 class PluginOnHost : public ::testing::Test {
  protected:
-  static void SetUpTestSuite() {
-    refhost::RegisterHostServices();
-    qorarap::RegisterPluginClasses(
-        [](const std::string& progId, std::function<qor::ObjectPtr()> factory) {
-          refhost::ComponentRegistry::Global().Register(progId, std::move(factory));
-        });
-  }
+  static void SetUpTestSuite() { unit_test::RegisterHostAndPluginClasses(); }
 
   void SetUp() override {
     const auto* test = ::testing::UnitTest::GetInstance()->current_test_info();

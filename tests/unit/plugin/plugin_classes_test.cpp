@@ -240,9 +240,15 @@ TEST(PluginClasses, ALockThatCannotBeReleasedIsReportedOnce) {
         }
       }
       EXPECT_EQ(reported, 1);
+      // The report comes last: the window is let go of all the same.
+      EXPECT_FALSE(bill->Events().HasSinks());
       EXPECT_NO_THROW(plugin.reset());
     });
     EXPECT_EQ(product.mutex->m_Batches.size(), 1u);
+    // The settlement bills still reset the ledger view's delete options.
+    const bool settlement = c.className == "clsReceiveBill" || c.className == "clsPayBill";
+    EXPECT_EQ(product.glData->m_DeleteOptions, !settlement);
+    EXPECT_EQ(product.glData->m_CurrencySet->m_Refreshes, c.className == "clsReceiveBill" ? 1 : 0);
   }
 }
 

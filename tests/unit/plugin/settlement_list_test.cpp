@@ -2,53 +2,26 @@
 // commands land on the toolbar and what they carry.
 
 #include <gtest/gtest.h>
-#include <unistd.h>
 
-#include <filesystem>
 #include <memory>
 #include <string>
 #include <vector>
 
 #include "core/vb.h"
-#include "plugin/registration.h"
 #include "refhost/db/database.h"
 #include "refhost/framework/window.h"
 #include "refhost/framework/window_factory.h"
 #include "refhost/host_run.h"
-#include "refhost/services/component_registry.h"
 #include "refhost/services/host_services.h"
 #include "refhost/session.h"
+#include "unit/host_session_fixture.h"
 
 namespace plugin_test {
 namespace {
 
-namespace fs = std::filesystem;
-
-class SettlementListOnHost : public ::testing::Test {
+class SettlementListOnHost : public unit_test::PluginHostTest {
  protected:
-  static void SetUpTestSuite() {
-    refhost::RegisterHostServices();
-    qorarap::RegisterPluginClasses(
-        [](const std::string& progId, std::function<qor::ObjectPtr()> factory) {
-          refhost::ComponentRegistry::Global().Register(progId, std::move(factory));
-        });
-  }
-
-  void SetUp() override {
-    const auto* test = ::testing::UnitTest::GetInstance()->current_test_info();
-    m_DbPath = (fs::temp_directory_path() /
-                ("qor_slist_" + std::to_string(getpid()) + "_" + test->name() + ".db"))
-                   .string();
-    refhost::Database::CreateFile(m_DbPath, true);
-    m_Run = std::make_unique<refhost::HostRun>(m_DbPath);
-    m_Session = std::make_unique<refhost::Session>(*m_Run, "main", 1000);
-  }
-
-  void TearDown() override {
-    m_Session.reset();
-    m_Run.reset();
-    for (const char* suffix : {"", "-wal", "-shm"}) fs::remove(m_DbPath + suffix);
-  }
+  SettlementListOnHost() : PluginHostTest("qor_slist", 1000) {}
 
   qor::ToolbarControl& OpenList(const std::string& kind, int32_t showMode = 0) {
     m_Session->Invoke([&] { m_Session->Open(refhost::OpenWindow(*m_Session, kind, showMode, 0)); });
@@ -62,10 +35,6 @@ class SettlementListOnHost : public ::testing::Test {
     }
     return keys;
   }
-
-  std::string m_DbPath;
-  std::unique_ptr<refhost::HostRun> m_Run;
-  std::unique_ptr<refhost::Session> m_Session;
 };
 
 TEST_F(SettlementListOnHost, ToolbarPlacesTheListCommands) {

@@ -1,8 +1,5 @@
 #include <gtest/gtest.h>
-#include <unistd.h>
 
-#include <atomic>
-#include <filesystem>
 #include <memory>
 #include <string>
 
@@ -13,6 +10,7 @@
 #include "refhost/host_run.h"
 #include "refhost/services/host_services.h"
 #include "refhost/session.h"
+#include "unit/host_session_fixture.h"
 
 namespace refhost {
 namespace {
@@ -20,24 +18,9 @@ namespace {
 using qor::Variant;
 
 // The other-bill component on a fresh demo company, called on session "main".
-class OtherBillServiceTest : public ::testing::Test {
+class OtherBillServiceTest : public unit_test::HostSessionTest {
  protected:
-  void SetUp() override {
-    static std::atomic<int> counter{0};
-    std::string name =
-        "qor-otherbill-" + std::to_string(getpid()) + "-" + std::to_string(++counter) + ".db";
-    m_Path = (std::filesystem::temp_directory_path() / name).string();
-    Database::CreateFile(m_Path, true);
-    RegisterHostServices();
-    m_Run = std::make_unique<HostRun>(m_Path);
-    m_Main = std::make_unique<Session>(*m_Run, "main", 1000);
-  }
-
-  void TearDown() override {
-    m_Main.reset();
-    m_Run.reset();
-    for (const char* suffix : {"", "-wal", "-shm"}) std::filesystem::remove(m_Path + suffix);
-  }
+  OtherBillServiceTest() : HostSessionTest("qor-otherbill", 1000) {}
 
   static std::shared_ptr<qor::ArApBillComponent> Component(const std::string& progId) {
     return qor::CreateDirect<qor::ArApBillComponent>(progId);
@@ -56,14 +39,10 @@ class OtherBillServiceTest : public ::testing::Test {
   static std::string Value(const std::string& sql) {
     return qor::StrOf(CurrentSession().Db().QueryValue(sql));
   }
-
-  std::string m_Path;
-  std::unique_ptr<HostRun> m_Run;
-  std::unique_ptr<Session> m_Main;
 };
 
 TEST_F(OtherBillServiceTest, CheckAndUncheckFollowTheBillsState) {
-  m_Main->Invoke([] {
+  m_Session->Invoke([] {
     auto ar = Component("QORebsArApBill.clsArOtherBill");
     std::string message;
     EXPECT_EQ(ar->CheckBill("", 3, 1, message), 0);
@@ -91,7 +70,7 @@ TEST_F(OtherBillServiceTest, CheckAndUncheckFollowTheBillsState) {
 }
 
 TEST_F(OtherBillServiceTest, DeletingIsRefusedWhileAReceiptSettlesTheBill) {
-  m_Main->Invoke([] {
+  m_Session->Invoke([] {
     Database& db = CurrentSession().Db();
     db.Execute(
         "INSERT INTO t_RP_RBillEntry (FBillID, FEntryID, FInterID, FEntryID_HXD_SRC, "
@@ -115,7 +94,7 @@ TEST_F(OtherBillServiceTest, DeletingIsRefusedWhileAReceiptSettlesTheBill) {
 }
 
 TEST_F(OtherBillServiceTest, SimpleOperationsTakeTheSideFromTheTransactionType) {
-  m_Main->Invoke([] {
+  m_Session->Invoke([] {
     auto done = Simple("QORebsArApBill.clsArOtherBill", 1000206, 1, 0);
     EXPECT_EQ(qor::CLng(done->Item("Code")), -1) << "QYF0001 is audited";
     EXPECT_EQ(qor::StrOf(done->Item("BillNo")), "QYF0001");
@@ -129,7 +108,7 @@ TEST_F(OtherBillServiceTest, SimpleOperationsTakeTheSideFromTheTransactionType) 
 }
 
 TEST_F(OtherBillServiceTest, TheReminderSettingIsReadPerSide) {
-  m_Main->Invoke([] {
+  m_Session->Invoke([] {
     auto component = Component("QORebsArApBill.clsArOtherBill");
     EXPECT_FALSE(qor::CBool(component->GetBill("")));
     EXPECT_FALSE(qor::CBool(component->GetBill("", false)));

@@ -1,8 +1,5 @@
 #include <gtest/gtest.h>
-#include <unistd.h>
 
-#include <atomic>
-#include <filesystem>
 #include <memory>
 #include <string>
 
@@ -13,6 +10,7 @@
 #include "refhost/host_run.h"
 #include "refhost/services/host_services.h"
 #include "refhost/session.h"
+#include "unit/host_session_fixture.h"
 
 namespace refhost {
 namespace {
@@ -20,24 +18,9 @@ namespace {
 using qor::Variant;
 
 // The balance reports over a fresh demo company.
-class ReportDataTest : public ::testing::Test {
+class ReportDataTest : public unit_test::HostSessionTest {
  protected:
-  void SetUp() override {
-    static std::atomic<int> counter{0};
-    std::string name =
-        "qor-report-" + std::to_string(getpid()) + "-" + std::to_string(++counter) + ".db";
-    m_Path = (std::filesystem::temp_directory_path() / name).string();
-    Database::CreateFile(m_Path, true);
-    RegisterHostServices();
-    m_Run = std::make_unique<HostRun>(m_Path);
-    m_Main = std::make_unique<Session>(*m_Run, "main", 1000);
-  }
-
-  void TearDown() override {
-    m_Main.reset();
-    m_Run.reset();
-    for (const char* suffix : {"", "-wal", "-shm"}) std::filesystem::remove(m_Path + suffix);
-  }
+  ReportDataTest() : HostSessionTest("qor-report", 1000) {}
 
   static qor::HostDictionaryPtr Range(const char* fromKey, const std::string& from,
                                       const char* toKey, const std::string& to) {
@@ -52,7 +35,7 @@ class ReportDataTest : public ::testing::Test {
   // balance the view itself holds for a partner.
   std::vector<std::string> Rows(bool receivable, const qor::HostDictionaryPtr& params) {
     std::vector<std::string> rows;
-    m_Main->Invoke([&] {
+    m_Session->Invoke([&] {
       auto report = qor::CreateDirect<qor::ReportDataComponent>("QORMYWARAPRpt.Data");
       qor::RecordsetPtr rs =
           receivable ? report->GetRpt131Data("", params) : report->GetRpt132Data("", params);
@@ -66,25 +49,21 @@ class ReportDataTest : public ::testing::Test {
 
   size_t PartnerCount(const std::string& view) {
     size_t count = 0;
-    m_Main->Invoke([&] {
+    m_Session->Invoke([&] {
       count = static_cast<size_t>(
-          qor::Val(m_Main->Db().QueryValue("SELECT COUNT(*) FROM " + view, {})));
+          qor::Val(m_Session->Db().QueryValue("SELECT COUNT(*) FROM " + view, {})));
     });
     return count;
   }
 
   double ViewBalance(const std::string& view, const std::string& number) {
     double balance = 0;
-    m_Main->Invoke([&] {
-      balance = qor::Val(m_Main->Db().QueryValue(
+    m_Session->Invoke([&] {
+      balance = qor::Val(m_Session->Db().QueryValue(
           "SELECT FRemainAmount FROM " + view + " WHERE FNumber = ?", {Variant(number)}));
     });
     return balance;
   }
-
-  std::string m_Path;
-  std::unique_ptr<HostRun> m_Run;
-  std::unique_ptr<Session> m_Main;
 };
 
 TEST_F(ReportDataTest, OneCustomerGivesItsLineAndTheTotal) {

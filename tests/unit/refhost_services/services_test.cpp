@@ -1,9 +1,6 @@
 #include <gtest/gtest.h>
-#include <unistd.h>
 
 #include <algorithm>
-#include <atomic>
-#include <filesystem>
 #include <memory>
 #include <string>
 #include <thread>
@@ -15,10 +12,10 @@
 #include "refhost/db/database.h"
 #include "refhost/framework/window.h"
 #include "refhost/host_run.h"
-#include "refhost/services/component_registry.h"
 #include "refhost/services/host_services.h"
 #include "refhost/services/ledger_view.h"
 #include "refhost/session.h"
+#include "unit/host_session_fixture.h"
 
 namespace refhost {
 namespace {
@@ -27,24 +24,13 @@ using qor::Variant;
 
 // A fresh demo company in a file of its own, a host run over it and its
 // first session "main" (process 1000, logged in as user 1).
-class ServicesTest : public ::testing::Test {
+class ServicesTest : public unit_test::HostSessionTest {
  protected:
-  void SetUp() override {
-    static std::atomic<int> counter{0};
-    std::string name =
-        "qor-services-" + std::to_string(getpid()) + "-" + std::to_string(++counter) + ".db";
-    m_Path = (std::filesystem::temp_directory_path() / name).string();
-    Database::CreateFile(m_Path, true);
-    RegisterHostServices();
-    m_Run = std::make_unique<HostRun>(m_Path);
-    m_Main = std::make_unique<Session>(*m_Run, "main", 1000);
-  }
+  ServicesTest() : HostSessionTest("qor-services", 1000) {}
 
   void TearDown() override {
     m_Other.reset();
-    m_Main.reset();
-    m_Run.reset();
-    for (const char* suffix : {"", "-wal", "-shm"}) std::filesystem::remove(m_Path + suffix);
+    HostSessionTest::TearDown();
   }
 
   // A second user's process on the same database.
@@ -67,15 +53,12 @@ class ServicesTest : public ::testing::Test {
   }
 
   int32_t LockRows(const std::string& sessionName) {
-    return On(*m_Main, [&] {
-      return qor::CLng(m_Main->Db().QueryValue("SELECT COUNT(*) FROM t_FuncLock WHERE FSession = ?",
-                                               {Variant(sessionName)}));
+    return On(*m_Session, [&] {
+      return qor::CLng(m_Session->Db().QueryValue(
+          "SELECT COUNT(*) FROM t_FuncLock WHERE FSession = ?", {Variant(sessionName)}));
     });
   }
 
-  std::string m_Path;
-  std::unique_ptr<HostRun> m_Run;
-  std::unique_ptr<Session> m_Main;
   std::unique_ptr<Session> m_Other;
 };
 
@@ -101,7 +84,7 @@ bool ReleaseLock(Session& session, int32_t handle) {
 }
 
 TEST_F(ServicesTest, LockOfOneSessionRefusesTheOtherUntilReleased) {
-  int32_t first = TakeLock(*m_Main, "AR0224", Variant(2));
+  int32_t first = TakeLock(*m_Session, "AR0224", Variant(2));
   ASSERT_GT(first, 0);
   EXPECT_EQ(TakeLock(Other(), "AR0224", Variant(2)), 0);
   EXPECT_EQ(TakeLock(Other(), "ar0224", Variant("2")), 0) << "codes and keys compare as text";
@@ -109,36 +92,36 @@ TEST_F(ServicesTest, LockOfOneSessionRefusesTheOtherUntilReleased) {
   EXPECT_GT(TakeLock(Other(), "AP0224", Variant(2)), 0) << "another function is free";
   EXPECT_EQ(TakeLock(Other(), "AR0224", std::nullopt), 0) << "a lock without key covers all";
 
-  int32_t again = TakeLock(*m_Main, "AR0224", Variant(2));
+  int32_t again = TakeLock(*m_Session, "AR0224", Variant(2));
   EXPECT_GT(again, first) << "the holder gets a second handle";
 
   EXPECT_FALSE(ReleaseLock(Other(), first)) << "only the holder releases";
-  EXPECT_FALSE(ReleaseLock(*m_Main, 999999));
-  EXPECT_TRUE(ReleaseLock(*m_Main, first));
-  EXPECT_FALSE(ReleaseLock(*m_Main, first));
+  EXPECT_FALSE(ReleaseLock(*m_Session, 999999));
+  EXPECT_TRUE(ReleaseLock(*m_Session, first));
+  EXPECT_FALSE(ReleaseLock(*m_Session, first));
   EXPECT_EQ(TakeLock(Other(), "AR0224", Variant(2)), 0) << "the second handle still holds";
-  EXPECT_TRUE(ReleaseLock(*m_Main, again));
+  EXPECT_TRUE(ReleaseLock(*m_Session, again));
   EXPECT_GT(TakeLock(Other(), "AR0224", Variant(2)), 0);
 }
 
 TEST_F(ServicesTest, UserLocksOfARecordAreFoundAndReleasedTogether) {
-  int32_t a = TakeLock(*m_Main, "AR0302", Variant(7));
-  int32_t b = TakeLock(*m_Main, "AR0302", Variant(7));
-  int32_t otherRecord = TakeLock(*m_Main, "AR0302", Variant(8));
-  int32_t otherCode = TakeLock(*m_Main, "AR0303", Variant(7));
+  int32_t a = TakeLock(*m_Session, "AR0302", Variant(7));
+  int32_t b = TakeLock(*m_Session, "AR0302", Variant(7));
+  int32_t otherRecord = TakeLock(*m_Session, "AR0302", Variant(8));
+  int32_t otherCode = TakeLock(*m_Session, "AR0303", Variant(7));
   int32_t otherSession = TakeLock(Other(), "AR0302", Variant(9));
   ASSERT_TRUE(a > 0 && b > 0 && otherRecord > 0 && otherCode > 0 && otherSession > 0);
 
-  m_Main->Invoke([&] {
+  m_Session->Invoke([&] {
     auto mutex = qor::CreateDirect<qor::NetControlMutex>("QORNetControl.Mutex");
     int32_t record = 7;
-    Variant held = mutex->GetTaskIdByUserInfo(m_Main->PropsString(), "AR0302", record);
+    Variant held = mutex->GetTaskIdByUserInfo(m_Session->PropsString(), "AR0302", record);
     auto handles = qor::AsRequired<qor::HostVector>(held.ObjectValue());
     ASSERT_EQ(handles->Count(), 2);
     EXPECT_EQ(qor::CLng(handles->Item(1)), a);
     EXPECT_EQ(qor::CLng(handles->Item(2)), b);
-    EXPECT_TRUE(mutex->BatchCommitTask(m_Main->PropsString(), handles));
-    EXPECT_TRUE(mutex->GetTaskIdByUserInfo(m_Main->PropsString(), "AR0302", record).IsEmpty());
+    EXPECT_TRUE(mutex->BatchCommitTask(m_Session->PropsString(), handles));
+    EXPECT_TRUE(mutex->GetTaskIdByUserInfo(m_Session->PropsString(), "AR0302", record).IsEmpty());
   });
   Other().Invoke([&] {
     auto mutex = qor::CreateDirect<qor::NetControlMutex>("QORNetControl.Mutex");
@@ -154,11 +137,11 @@ TEST_F(ServicesTest, EndingASessionReleasesItsLocks) {
   ASSERT_GT(TakeLock(Other(), "AP0224", Variant(1)), 0);
   ASSERT_GT(TakeLock(Other(), "pu0551", std::nullopt), 0);
   EXPECT_EQ(LockRows("other"), 2);
-  EXPECT_EQ(TakeLock(*m_Main, "pu0551", Variant(5)), 0) << "a lock without key covers all";
+  EXPECT_EQ(TakeLock(*m_Session, "pu0551", Variant(5)), 0) << "a lock without key covers all";
   m_Other.reset();
   EXPECT_EQ(LockRows("other"), 0);
-  EXPECT_GT(TakeLock(*m_Main, "AP0224", Variant(1)), 0);
-  EXPECT_GT(TakeLock(*m_Main, "pu0551", Variant(5)), 0);
+  EXPECT_GT(TakeLock(*m_Session, "AP0224", Variant(1)), 0);
+  EXPECT_GT(TakeLock(*m_Session, "pu0551", Variant(5)), 0);
 }
 
 TEST_F(ServicesTest, SharedPropertiesAnswerForTheAskingProcess) {
@@ -169,21 +152,21 @@ TEST_F(ServicesTest, SharedPropertiesAnswerForTheAskingProcess) {
       return share->GetProperty(processId, key);
     });
   };
-  EXPECT_EQ(qor::StrOf(read(*m_Main, 1000, "PropsString")),
+  EXPECT_EQ(qor::StrOf(read(*m_Session, 1000, "PropsString")),
             "UserName=系统管理员;UserID=1;ConnectString={Provider=SQLite;Data Source=" + m_Path +
                 "};Language=chs;Machine=PC-MAIN");
   EXPECT_EQ(qor::StrOf(read(Other(), 1001, "PropsString")), Other().PropsString());
   EXPECT_NE(Other().PropsString().find("UserName=王会计;UserID=2;"), std::string::npos);
   EXPECT_EQ(qor::StrOf(read(Other(), 1001, "UserName")), "王会计");
-  EXPECT_TRUE(read(*m_Main, 1000, "QORLogin").IsObject());
-  EXPECT_TRUE(read(*m_Main, 1000, "Nothing").IsEmpty());
-  EXPECT_TRUE(read(*m_Main, 4242, "PropsString").IsEmpty());
-  EXPECT_THROW(m_Main->Login(99), ScenarioError);
-  EXPECT_EQ(m_Main->UserId(), 1) << "a refused login keeps the previous one";
+  EXPECT_TRUE(read(*m_Session, 1000, "QORLogin").IsObject());
+  EXPECT_TRUE(read(*m_Session, 1000, "Nothing").IsEmpty());
+  EXPECT_TRUE(read(*m_Session, 4242, "PropsString").IsEmpty());
+  EXPECT_THROW(m_Session->Login(99), ScenarioError);
+  EXPECT_EQ(m_Session->UserId(), 1) << "a refused login keeps the previous one";
 }
 
 TEST_F(ServicesTest, LedgerViewGivesCurrenciesAndRereadsThemOnRefresh) {
-  m_Main->Invoke([&] {
+  m_Session->Invoke([&] {
     auto ledger = Create<qor::GLDataComponent>("QOREBCGLView.GLData");
     auto yen = ledger->GetCurrency(3);
     EXPECT_EQ(yen->ScaleX(), 0);
@@ -201,7 +184,7 @@ TEST_F(ServicesTest, LedgerViewGivesCurrenciesAndRereadsThemOnRefresh) {
       EXPECT_EQ(error.Source(), "QOREBCGLView.GLData");
     }
 
-    m_Main->Db().Execute("UPDATE t_Currency SET FScale = 4 WHERE FCurrencyID = 2");
+    m_Session->Db().Execute("UPDATE t_Currency SET FScale = 4 WHERE FCurrencyID = 2");
     EXPECT_EQ(ledger->GetCurrency(2)->ScaleX(), 2) << "read once until refreshed";
     ledger->GetCurrencySet()->Refresh();
     EXPECT_EQ(ledger->GetCurrency(2)->ScaleX(), 4);
@@ -222,7 +205,7 @@ TEST_F(ServicesTest, LedgerViewChecksRightsAndWritesTheLog) {
   EXPECT_FALSE(check(Other(), 1000201, 4096));
   EXPECT_FALSE(check(Other(), 1000201, 4097)) << "every bit of the mask is needed";
   EXPECT_FALSE(check(Other(), 1000205, 1));
-  EXPECT_TRUE(check(*m_Main, 1000205, 65536));
+  EXPECT_TRUE(check(*m_Session, 1000205, 65536));
 
   Other().Invoke([&] {
     Create<qor::GLDataComponent>("QOREBCGLView.GLData")->WriteLog("RP1000205A", 1, "审核成功");
@@ -238,24 +221,26 @@ TEST_F(ServicesTest, LedgerViewChecksRightsAndWritesTheLog) {
 }
 
 TEST_F(ServicesTest, CurrentPeriodFollowsTheProfiles) {
-  m_Main->Invoke([&] {
+  m_Session->Invoke([&] {
     auto search = Create<qor::CommonSearchComponent>("QORMCaculate.CommonSearch");
     int32_t year = 0;
     int32_t period = 0;
     Variant start;
     Variant end;
-    search->GetDateExt(m_Main->PropsString(), year, period, start, end);
+    search->GetDateExt(m_Session->PropsString(), year, period, start, end);
     EXPECT_EQ(year, 2026);
     EXPECT_EQ(period, 12);
     EXPECT_EQ(qor::FormatDate(qor::CDate(start)), "2026-12-01");
     EXPECT_EQ(qor::FormatDate(qor::CDate(end)), "2026-12-31");
 
-    m_Main->Db().Execute("UPDATE t_SystemProfile SET FValue = '2' WHERE FKey = 'CurrentPeriod'");
-    search->GetDateExt(m_Main->PropsString(), year, period, start, end);
+    m_Session->Db().Execute("UPDATE t_SystemProfile SET FValue = '2' WHERE FKey = 'CurrentPeriod'");
+    search->GetDateExt(m_Session->PropsString(), year, period, start, end);
     EXPECT_EQ(qor::FormatDate(qor::CDate(end)), "2026-02-28");
 
-    m_Main->Db().Execute("UPDATE t_SystemProfile SET FValue = '13' WHERE FKey = 'CurrentPeriod'");
-    EXPECT_THROW(search->GetDateExt(m_Main->PropsString(), year, period, start, end), qor::VbError);
+    m_Session->Db().Execute(
+        "UPDATE t_SystemProfile SET FValue = '13' WHERE FKey = 'CurrentPeriod'");
+    EXPECT_THROW(search->GetDateExt(m_Session->PropsString(), year, period, start, end),
+                 qor::VbError);
 
     auto system = Create<qor::SystemComponent>("QORMSystem.System");
     EXPECT_EQ(qor::FormatDate(qor::CDate(system->GetRptTransDate(""))), "2025-12-31");
@@ -268,15 +253,15 @@ TEST_F(ServicesTest, MessageBoxesTakeQueuedAnswers) {
   HostRun& run = *m_Run;
   std::vector<std::string> trace;
   run.SetTraceSink([&](const std::string& line) { trace.push_back(line); });
-  m_Main->Invoke([] { EXPECT_EQ(qor::CurrentPlatform().MsgBox("已保存", 64, "青岚提示"), 1); });
+  m_Session->Invoke([] { EXPECT_EQ(qor::CurrentPlatform().MsgBox("已保存", 64, "青岚提示"), 1); });
   try {
-    m_Main->Invoke([] { qor::CurrentPlatform().MsgBox("是否继续？", 36, "青岚提示"); });
+    m_Session->Invoke([] { qor::CurrentPlatform().MsgBox("是否继续？", 36, "青岚提示"); });
     ADD_FAILURE() << "a question without an answer must fail the scenario";
   } catch (const ScenarioError& error) {
     EXPECT_STREQ(error.what(), "question without an answer: 是否继续？");
   }
   run.QueueAnswer(7);
-  m_Main->Invoke([] { EXPECT_EQ(qor::CurrentPlatform().MsgBox("删除吗？", 4, "青岚提示"), 7); });
+  m_Session->Invoke([] { EXPECT_EQ(qor::CurrentPlatform().MsgBox("删除吗？", 4, "青岚提示"), 7); });
   run.QueueAnswer(6);
   EXPECT_THROW(run.ShowMessageBox("确定？", 1, "t", "main"), ScenarioError)
       << "yes does not answer an OK/Cancel box";
@@ -290,7 +275,7 @@ TEST_F(ServicesTest, MessageBoxesTakeQueuedAnswers) {
 }
 
 TEST_F(ServicesTest, NotYetAvailableMembersRaise438) {
-  m_Main->Invoke([] {
+  m_Session->Invoke([] {
     auto bills = Create<qor::ArApBillComponent>("QORebsArApBill.clsArBill");
     try {
       bills->GetBill("", true);
@@ -305,7 +290,7 @@ TEST_F(ServicesTest, NotYetAvailableMembersRaise438) {
 }
 
 TEST_F(ServicesTest, CreditStatusFromThePartnersBalanceAndLimit) {
-  m_Main->Invoke([] {
+  m_Session->Invoke([] {
     auto credit = Create<qor::CreditComponent>("QORBills.clsCredit");
     EXPECT_EQ(credit->GetStatusMoneyAndCredit("C001", 1000201),
               "应收余额 7500.00，信用额度 200000.00，可用额度 192500.00");
@@ -326,7 +311,7 @@ TEST_F(ServicesTest, CreditStatusFromThePartnersBalanceAndLimit) {
 }
 
 TEST_F(ServicesTest, PushDownOriginFromThePushTable) {
-  m_Main->Invoke([] {
+  m_Session->Invoke([] {
     auto push = Create<qor::PushComponent>("QORMARAPPush.clsPush");
     EXPECT_EQ(push->GetBillTypeID("", 1100, "t_RP_PBill"), 1000018);
     EXPECT_EQ(push->GetBillTypeID("", 1100, "T_RP_RBILL"), 1000002);
@@ -340,9 +325,9 @@ TEST_F(ServicesTest, PushDownOriginFromThePushTable) {
 TEST_F(ServicesTest, PlatformOfTheSessionThread) {
   EXPECT_FALSE(HasCurrentSession());
   std::thread::id sessionThread;
-  m_Main->Invoke([&] {
+  m_Session->Invoke([&] {
     sessionThread = std::this_thread::get_id();
-    EXPECT_EQ(&CurrentSession(), m_Main.get());
+    EXPECT_EQ(&CurrentSession(), m_Session.get());
     EXPECT_EQ(qor::CurrentPlatform().ComputerName(), "PC-MAIN");
     EXPECT_EQ(qor::CurrentPlatform().ProcessId(), 1000);
     try {
@@ -355,8 +340,8 @@ TEST_F(ServicesTest, PlatformOfTheSessionThread) {
   });
   EXPECT_NE(sessionThread, std::this_thread::get_id());
   m_Run->SetToday(qor::DateSerial(2026, 12, 15));
-  m_Main->Invoke([] { EXPECT_EQ(qor::FormatDate(qor::CurrentPlatform().Now()), "2026-12-15"); });
-  EXPECT_THROW(m_Main->Invoke([] { throw std::logic_error("boom"); }), std::logic_error);
+  m_Session->Invoke([] { EXPECT_EQ(qor::FormatDate(qor::CurrentPlatform().Now()), "2026-12-15"); });
+  EXPECT_THROW(m_Session->Invoke([] { throw std::logic_error("boom"); }), std::logic_error);
   EXPECT_THROW(CurrentSession(), ScenarioError);
 }
 
@@ -385,11 +370,11 @@ TEST_F(ServicesTest, WindowsCloseLastFirstOnTheSessionThread) {
   EXPECT_EQ(Other().Current()->Kind(), "receipt");
   m_Other.reset();
   EXPECT_EQ(closed, (std::vector<std::string>{"payment", "receipt", "receipt-list"}));
-  EXPECT_THROW(m_Main->CloseCurrent(), ScenarioError);
+  EXPECT_THROW(m_Session->CloseCurrent(), ScenarioError);
 }
 
 TEST_F(ServicesTest, IncomeTypesAndTheirUse) {
-  m_Main->Invoke([] {
+  m_Session->Invoke([] {
     auto types = Create<qor::InOutTypeComponent>("QORebsArAPBill.clsInOutType");
     auto all = types->GetRPInOutTypeInfo("", std::nullopt);
     EXPECT_EQ(all->RecordCount(), 12);
@@ -450,7 +435,7 @@ TEST_F(ServicesTest, ViewersRecordWhatTheyShowed) {
     EXPECT_TRUE(items->GetDataRight("", 3, 8));
     EXPECT_FALSE(items->GetDataRight("", 2, 8));
   });
-  m_Main->Invoke([&] {
+  m_Session->Invoke([&] {
     EXPECT_TRUE(
         Create<qor::VoucherInfoComponent>("QOREBSGLVoucher.VoucherInfo")->CheckVoucherRight("", 4));
     auto app = Create<qor::GLApplication>("QOREBOGL.Application");
@@ -519,7 +504,7 @@ TEST_F(ServicesTest, EveryComponentIdentifierIsRegistered) {
                        "QORFrmRes.FrmResLoader",
                        "ActiveBarLibraryCtl.ActiveBar",
                        "MSComctlLib.ImageList"};
-  m_Main->Invoke([&] {
+  m_Session->Invoke([&] {
     for (const char* id : ids) EXPECT_NE(qor::CreateObject(id), nullptr) << id;
     EXPECT_NE(qor::CreateDirect<qor::ArApBillInfoComponent>("QORebsArApBill.clsArOtherBill"),
               nullptr);
@@ -544,7 +529,7 @@ TEST_F(ServicesTest, ProfilesOfTheUserAndConnections) {
     auto rs = connection->Execute("", "select FName from t_User where FUserID = 3");
     EXPECT_EQ(qor::StrOf(rs->Field("FName")), "李出纳");
   });
-  m_Main->Invoke([] {
+  m_Session->Invoke([] {
     EXPECT_EQ(Create<qor::UserProfileComponent>("QORMProfile.ClassUserProfileInfo")
                   ->GetUserProfile("", "1000201BillSet", "AutoCalRecAmount"),
               "")

@@ -5,6 +5,7 @@
 // demo database. The host's windows are what is under test.
 
 #include <gtest/gtest.h>
+#include <unistd.h>
 
 #include <filesystem>
 #include <functional>
@@ -134,7 +135,8 @@ class ViewWindowTest : public ::testing::Test {
   void SetUp() override {
     const auto* info = ::testing::UnitTest::GetInstance()->current_test_info();
     m_Path = (std::filesystem::temp_directory_path() /
-              ("qor-views-" + std::string(info->test_suite_name()) + "-" + info->name() + ".db"))
+              ("qor-views-" + std::to_string(::getpid()) + "-" +
+               std::string(info->test_suite_name()) + "-" + info->name() + ".db"))
                  .string();
     Database::CreateFile(m_Path, true);
     RegisterHostServices();

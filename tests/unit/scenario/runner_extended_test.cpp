@@ -5,10 +5,9 @@
 #include <fstream>
 #include <sstream>
 
-#include "plugin/registration.h"
 #include "refhost/scenario/runner.h"
-#include "refhost/services/component_registry.h"
 #include "refhost/services/host_services.h"
+#include "unit/host_registration.h"
 
 // The new checks fail with what they found, a hidden tool cannot be clicked
 // but can be pressed, and FAIL lines show long commands shortened.
@@ -18,21 +17,9 @@ namespace {
 
 namespace fs = std::filesystem;
 
-void RegisterOnce() {
-  static bool done = [] {
-    RegisterHostServices();
-    qorarap::RegisterPluginClasses(
-        [](const std::string& progId, std::function<qor::ObjectPtr()> factory) {
-          ComponentRegistry::Global().Register(progId, std::move(factory));
-        });
-    return true;
-  }();
-  (void)done;
-}
-
 // Runs the text as a scenario file; returns the output lines.
 std::vector<std::string> RunText(const std::string& text) {
-  RegisterOnce();
+  unit_test::RegisterHostAndPluginClassesOnce();
   fs::path path = fs::temp_directory_path() / ("runner-ext-" + std::to_string(getpid()) + ".scn");
   std::ofstream(path, std::ios::binary) << text;
   std::ostringstream out;

@@ -7,30 +7,16 @@
 #include <fstream>
 #include <sstream>
 
-#include "plugin/registration.h"
 #include "refhost/scenario/database_templates.h"
 #include "refhost/scenario/parser.h"
 #include "refhost/scenario/scenario_run.h"
-#include "refhost/services/component_registry.h"
 #include "refhost/services/host_services.h"
+#include "unit/host_registration.h"
 
 namespace refhost::scenario {
 namespace {
 
 namespace fs = std::filesystem;
-
-// The host's components and the library's classes, registered once.
-void RegisterOnce() {
-  static bool done = [] {
-    RegisterHostServices();
-    qorarap::RegisterPluginClasses(
-        [](const std::string& progId, std::function<qor::ObjectPtr()> factory) {
-          ComponentRegistry::Global().Register(progId, std::move(factory));
-        });
-    return true;
-  }();
-  (void)done;
-}
 
 // A scenario file in a private folder, removed with the object.
 class TempScenario {
@@ -64,7 +50,7 @@ Command ParseOne(const std::string& text, int number) {
 }
 
 TEST(Runner, ReportsEachScenarioAndTheTotals) {
-  RegisterOnce();
+  unit_test::RegisterHostAndPluginClassesOnce();
   TempScenario file(
       "scenario passes\n"
       "open receipt new\n"
@@ -107,7 +93,7 @@ TEST(Runner, FileErrorsCountAsFailures) {
 }
 
 TEST(Runner, TraceShowsCommandsEventsAndSql) {
-  RegisterOnce();
+  unit_test::RegisterHostAndPluginClassesOnce();
   TempScenario file("scenario traced\n# explained\nopen payment new\n");
   std::ostringstream traced;
   Runner(traced, {.trace = true}).RunFiles({{file.Path(), "t.scn"}});
@@ -130,7 +116,7 @@ TEST(Runner, TraceShowsCommandsEventsAndSql) {
 class ScenarioRunTest : public ::testing::Test {
  protected:
   void SetUp() override {
-    RegisterOnce();
+    unit_test::RegisterHostAndPluginClassesOnce();
     m_Path = m_Templates.NewScenarioFile();
     m_Run = std::make_unique<ScenarioRun>(m_Templates, m_Path, RunOptions{}, m_Out);
   }

@@ -14,26 +14,19 @@
 #include <vector>
 
 #include "core/vb.h"
-#include "plugin/registration.h"
 #include "refhost/db/database.h"
 #include "refhost/framework/window.h"
 #include "refhost/framework/window_factory.h"
 #include "refhost/host_run.h"
-#include "refhost/services/component_registry.h"
 #include "refhost/services/host_services.h"
 #include "refhost/session.h"
+#include "unit/host_registration.h"
 
 namespace settlement_test {
 
 class SettlementHost : public ::testing::Test {
  public:
-  static void SetUpTestSuite() {
-    refhost::RegisterHostServices();
-    qorarap::RegisterPluginClasses(
-        [](const std::string& progId, std::function<qor::ObjectPtr()> factory) {
-          refhost::ComponentRegistry::Global().Register(progId, std::move(factory));
-        });
-  }
+  static void SetUpTestSuite() { unit_test::RegisterHostAndPluginClasses(); }
 
   void SetUp() override { Start(); }
 

@@ -3,27 +3,22 @@
 // once the menus are set up.
 
 #include <gtest/gtest.h>
-#include <unistd.h>
 
-#include <filesystem>
 #include <memory>
 #include <string>
 #include <vector>
 
 #include "core/vb.h"
-#include "plugin/registration.h"
 #include "refhost/db/database.h"
 #include "refhost/framework/bill_editor_window.h"
 #include "refhost/framework/window_factory.h"
 #include "refhost/host_run.h"
-#include "refhost/services/component_registry.h"
 #include "refhost/services/host_services.h"
 #include "refhost/session.h"
+#include "unit/host_session_fixture.h"
 
 namespace settlement_menus_test {
 namespace {
-
-namespace fs = std::filesystem;
 
 struct ExpectedTool {
   const char* kind;
@@ -54,31 +49,9 @@ const ExpectedTool kCreatedTools[] = {
     {"payment", "mnuSelectBill_2000002", "选源单", "选源单", "选源单", "SelBill", true},
 };
 
-class SettlementMenusOnHost : public ::testing::Test {
+class SettlementMenusOnHost : public unit_test::PluginHostTest {
  protected:
-  static void SetUpTestSuite() {
-    refhost::RegisterHostServices();
-    qorarap::RegisterPluginClasses(
-        [](const std::string& progId, std::function<qor::ObjectPtr()> factory) {
-          refhost::ComponentRegistry::Global().Register(progId, std::move(factory));
-        });
-  }
-
-  void SetUp() override {
-    const auto* test = ::testing::UnitTest::GetInstance()->current_test_info();
-    m_DbPath = (fs::temp_directory_path() /
-                ("qor_settlement_menus_" + std::to_string(getpid()) + "_" + test->name() + ".db"))
-                   .string();
-    refhost::Database::CreateFile(m_DbPath, true);
-    m_Run = std::make_unique<refhost::HostRun>(m_DbPath);
-    m_Session = std::make_unique<refhost::Session>(*m_Run, "main", 1001);
-  }
-
-  void TearDown() override {
-    m_Session.reset();
-    m_Run.reset();
-    for (const char* suffix : {"", "-wal", "-shm"}) fs::remove(m_DbPath + suffix);
-  }
+  SettlementMenusOnHost() : PluginHostTest("qor_settlement_menus", 1001) {}
 
   // Copies of the tool-set tool and of the band's tools of a new bill's editor.
   void OpenNew(const std::string& kind, const std::string& band, const std::string& key,
@@ -111,10 +84,6 @@ class SettlementMenusOnHost : public ::testing::Test {
     m_Session->CloseCurrent();
     return shown;
   }
-
-  std::string m_DbPath;
-  std::unique_ptr<refhost::HostRun> m_Run;
-  std::unique_ptr<refhost::Session> m_Session;
 };
 
 // Texts as the menus create them; the flags as the menus leave them before a

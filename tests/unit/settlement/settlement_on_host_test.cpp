@@ -3,52 +3,25 @@
 // refund selection, which only the bill commands open.
 
 #include <gtest/gtest.h>
-#include <unistd.h>
 
-#include <filesystem>
 #include <memory>
 #include <string>
 #include <vector>
 
 #include "core/vb.h"
-#include "plugin/registration.h"
 #include "refhost/db/database.h"
 #include "refhost/framework/window_factory.h"
 #include "refhost/host_run.h"
-#include "refhost/services/component_registry.h"
 #include "refhost/services/host_services.h"
 #include "refhost/session.h"
+#include "unit/host_session_fixture.h"
 
 namespace settlement_test {
 namespace {
 
-namespace fs = std::filesystem;
-
-class SettlementOnHost : public ::testing::Test {
+class SettlementOnHost : public unit_test::PluginHostTest {
  protected:
-  static void SetUpTestSuite() {
-    refhost::RegisterHostServices();
-    qorarap::RegisterPluginClasses(
-        [](const std::string& progId, std::function<qor::ObjectPtr()> factory) {
-          refhost::ComponentRegistry::Global().Register(progId, std::move(factory));
-        });
-  }
-
-  void SetUp() override {
-    const auto* test = ::testing::UnitTest::GetInstance()->current_test_info();
-    m_DbPath = (fs::temp_directory_path() /
-                ("qor_settlement_" + std::to_string(getpid()) + "_" + test->name() + ".db"))
-                   .string();
-    refhost::Database::CreateFile(m_DbPath, true);
-    m_Run = std::make_unique<refhost::HostRun>(m_DbPath);
-    m_Session = std::make_unique<refhost::Session>(*m_Run, "main", 1001);
-  }
-
-  void TearDown() override {
-    m_Session.reset();
-    m_Run.reset();
-    for (const char* suffix : {"", "-wal", "-shm"}) fs::remove(m_DbPath + suffix);
-  }
+  SettlementOnHost() : PluginHostTest("qor_settlement", 1001) {}
 
   // The keys of a band of a new bill's editor, in their order.
   std::vector<std::string> BandKeys(const std::string& kind, const std::string& band) {
@@ -72,10 +45,6 @@ class SettlementOnHost : public ::testing::Test {
     m_Session->CloseCurrent();
     return tool;
   }
-
-  std::string m_DbPath;
-  std::unique_ptr<refhost::HostRun> m_Run;
-  std::unique_ptr<refhost::Session> m_Session;
 };
 
 TEST_F(SettlementOnHost, RowButtonsFollowThePreviewAndBillToolsFollowTheLookup) {
