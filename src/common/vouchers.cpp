@@ -1,5 +1,8 @@
 #include "common/vouchers.h"
 
+#include <memory>
+#include <string>
+
 #include "common/messages.h"
 #include "frame/login_context.h"
 #include "host/components.h"
@@ -23,6 +26,24 @@ void ViewVoucher(int32_t voucherId, int32_t mode, const std::string& callerName)
   } catch (const qor::VbError& error) {
     ShowInfo("打开凭证报错！\r\n" + error.Description());
   }
+}
+
+void ShowVoucherInViewer(int32_t voucherId) {
+  auto options = std::make_shared<qor::HostDictionary>();
+  options->SetItem("AddAfterSave", false);
+  options->SetItem("DetailMode", false);
+  options->SetItem("DisableAddNew", true);
+  options->SetItem("CheckCell", false);
+  options->SetItem("CheckEntry", false);
+  options->SetItem("HotTrace", false);
+  std::shared_ptr<qor::MVoucherEdit> viewer;
+  try {
+    viewer = qor::CreateDirect<qor::MVoucherEdit>("QORMVEdit.MVoucherEdit");
+  } catch (const qor::VbError& error) {
+    ShowInfo("加载凭证编辑组建失败：" + error.Description());
+    return;
+  }
+  viewer->LoadVoucher(1, qor::Variant(std::to_string(voucherId)), qor::Variant(), options);
 }
 
 void WriteBusinessLog(const qor::Variant& a, const qor::Variant& b, const qor::Variant& c) {

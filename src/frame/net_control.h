@@ -22,4 +22,16 @@ int32_t ExecFunc(int32_t funcType, const std::string& funcCode, int16_t a, int16
 // any error while releasing, gives false.
 bool ReleaseFunc(int32_t& handle);
 
+// Gives a function lock back however the operation that took it ends.
+class HeldFunctionLock {
+ public:
+  explicit HeldFunctionLock(int32_t handle) : m_Handle(handle) {}
+  ~HeldFunctionLock() { ReleaseFunc(m_Handle); }
+  HeldFunctionLock(const HeldFunctionLock&) = delete;
+  HeldFunctionLock& operator=(const HeldFunctionLock&) = delete;
+
+ private:
+  int32_t m_Handle;
+};
+
 }  // namespace qorarap

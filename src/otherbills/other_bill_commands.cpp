@@ -160,21 +160,7 @@ void OtherBill::ViewBillVoucher() {
     return;
   }
   if (!CheckVoucherAccountRight(voucherId)) return;
-  auto options = std::make_shared<qor::HostDictionary>();
-  options->SetItem("AddAfterSave", false);
-  options->SetItem("DetailMode", false);
-  options->SetItem("DisableAddNew", true);
-  options->SetItem("CheckCell", false);
-  options->SetItem("CheckEntry", false);
-  options->SetItem("HotTrace", false);
-  std::shared_ptr<qor::MVoucherEdit> editor;
-  try {
-    editor = qor::CreateDirect<qor::MVoucherEdit>("QORMVEdit.MVoucherEdit");
-  } catch (const qor::VbError& error) {
-    ShowInfo("加载凭证编辑组建失败：" + error.Description());
-    return;
-  }
-  editor->LoadVoucher(1, qor::Variant(std::to_string(voucherId)), qor::Variant(), options);
+  ShowVoucherInViewer(voucherId);
 }
 
 }  // namespace qorarap

@@ -15,18 +15,6 @@ namespace qorarap {
 
 namespace {
 
-// Gives the function lock back however the operation ends.
-class FunctionLock {
- public:
-  explicit FunctionLock(int32_t handle) : m_Handle(handle) {}
-  ~FunctionLock() { ReleaseFunc(m_Handle); }
-  FunctionLock(const FunctionLock&) = delete;
-  FunctionLock& operator=(const FunctionLock&) = delete;
-
- private:
-  int32_t m_Handle;
-};
-
 constexpr int32_t kFuncTypeBill = 21;
 
 }  // namespace
@@ -34,7 +22,8 @@ constexpr int32_t kFuncTypeBill = 21;
 OtherBill::BillOperationResult OtherBill::PerformBillOperation(int32_t operation, int32_t transType,
                                                                int32_t id) {
   std::string word = OperationWord(operation);
-  FunctionLock lock(ExecFunc(kFuncTypeBill, GetFunctionCode(operation), 0, 0, qor::Variant(id)));
+  HeldFunctionLock lock(
+      ExecFunc(kFuncTypeBill, GetFunctionCode(operation), 0, 0, qor::Variant(id)));
   auto params = std::make_shared<qor::HostDictionary>();
   params->SetItem("TransType", transType);
   params->SetItem("InterID", id);

@@ -46,18 +46,6 @@ int32_t CurrentUserId() {
   return static_cast<int32_t>(qor::Val(GetPropValue("UserID")));
 }
 
-// Gives the function lock back however the operation ends.
-class FunctionLock {
- public:
-  explicit FunctionLock(int32_t handle) : m_Handle(handle) {}
-  ~FunctionLock() { ReleaseFunc(m_Handle); }
-  FunctionLock(const FunctionLock&) = delete;
-  FunctionLock& operator=(const FunctionLock&) = delete;
-
- private:
-  int32_t m_Handle;
-};
-
 }  // namespace
 
 void SettlementBill::CheckBillCommand(bool& Cancel) {
@@ -198,7 +186,7 @@ SettlementBill::BillOperationResult SettlementBill::PerformBillOperation(int32_t
   static const char* const kWords[] = {"删除", "审核", "反审核"};
   if (operation < 0 || operation > 2) return {};
   std::string word = kWords[operation];
-  FunctionLock lock(
+  HeldFunctionLock lock(
       ExecFunc(kBillFunctionLock, GetFunctionCode(operation), 0, 0, qor::Variant(interId)));
   auto params = std::make_shared<qor::HostDictionary>();
   params->SetItem("TransType", transType);

@@ -8,6 +8,7 @@
 #include "common/messages.h"
 #include "common/props.h"
 #include "common/rights.h"
+#include "common/vouchers.h"
 #include "core/vb.h"
 #include "frame/login_context.h"
 #include "host/components.h"
@@ -268,21 +269,7 @@ void SettlementBill::ViewBillVoucher() {
     return;
   }
   if (!CheckVoucherAccountRight(voucherId)) return;
-  auto options = std::make_shared<qor::HostDictionary>();
-  options->SetItem("AddAfterSave", false);
-  options->SetItem("DetailMode", false);
-  options->SetItem("DisableAddNew", true);
-  options->SetItem("CheckCell", false);
-  options->SetItem("CheckEntry", false);
-  options->SetItem("HotTrace", false);
-  std::shared_ptr<qor::MVoucherEdit> viewer;
-  try {
-    viewer = qor::CreateDirect<qor::MVoucherEdit>("QORMVEdit.MVoucherEdit");
-  } catch (const qor::VbError& error) {
-    ShowInfo("加载凭证编辑组建失败：" + error.Description());
-    return;
-  }
-  viewer->LoadVoucher(1, qor::Variant(std::to_string(voucherId)), qor::Variant(), options);
+  ShowVoucherInViewer(voucherId);
 }
 
 }  // namespace qorarap
