@@ -8,6 +8,13 @@
 // Rights of the current user.
 namespace qorarap {
 
+// Rights of the bills' commands: subsystem and masks given to CheckAccess
+// with the bill type's rights object.
+inline constexpr int32_t kRightsSubsystem = 1010;
+inline constexpr int32_t kRightCheck = 0x1;
+inline constexpr int32_t kRightUncheck = 0x1000;
+inline constexpr int32_t kRightDelete = 0x10000;
+
 // The user's right on a function (subsystem, rights object, mask); a refusal
 // shows "没有权限,请与系统管理员联系" and gives false.
 bool CheckAccess(int32_t a, int32_t b, int32_t c);

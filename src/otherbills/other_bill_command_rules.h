@@ -12,12 +12,6 @@ inline constexpr int32_t kBillOperationDelete = 0;
 inline constexpr int32_t kBillOperationCheck = 1;
 inline constexpr int32_t kBillOperationUnCheck = 2;
 
-// Rights masks of the commands (subsystem 1010).
-inline constexpr int32_t kRightsSubsystem = 1010;
-inline constexpr int32_t kRightCheck = 1;
-inline constexpr int32_t kRightUnCheck = 4096;
-inline constexpr int32_t kRightDelete = 65536;
-
 // The word of an operation: "删除", "审核", "反审核"; "" for any other.
 std::string OperationWord(int32_t operation);
 // A date as "yyyy-mm-dd"; "" for an empty or null value.

@@ -60,7 +60,7 @@ void OtherBill::CheckBillCommand(const std::string& billNo, bool& Cancel) {
 }
 
 void OtherBill::UnCheckBillCommand(const std::string& billNo, bool& Cancel) {
-  if (!CheckAccess(kRightsSubsystem, m_Side.rightsObject, kRightUnCheck)) {
+  if (!CheckAccess(kRightsSubsystem, m_Side.rightsObject, kRightUncheck)) {
     Cancel = true;
     return;
   }

@@ -67,7 +67,7 @@ void OtherBill::CheckSelectedBills(const qor::HostVectorPtr& selection, bool& Ca
 }
 
 void OtherBill::UnCheckSelectedBills(const qor::HostVectorPtr& selection, bool& Cancel) {
-  if (!CheckAccess(kRightsSubsystem, m_Side.rightsObject, kRightUnCheck)) {
+  if (!CheckAccess(kRightsSubsystem, m_Side.rightsObject, kRightUncheck)) {
     Cancel = true;
     return;
   }

@@ -21,10 +21,6 @@ namespace qorarap {
 
 namespace {
 
-constexpr int32_t kRightsSystem = 1010;
-constexpr int32_t kRightCheck = 0x1;
-constexpr int32_t kRightUncheck = 0x1000;
-constexpr int32_t kRightDelete = 0x10000;
 constexpr int32_t kAudit = 1;
 constexpr int32_t kUnaudit = 0;
 constexpr int32_t kOperationDelete = 0;
@@ -51,7 +47,7 @@ int32_t CurrentUserId() {
 void SettlementBill::CheckBillCommand(bool& Cancel) {
   const auto& editor = m_BillInterface.Get();
   Cancel = true;
-  if (!CheckAccess(kRightsSystem, m_Side.rightsObject, kRightCheck)) return;
+  if (!CheckAccess(kRightsSubsystem, m_Side.rightsObject, kRightCheck)) return;
   if (settle::Number(editor, "FBillId") == 0) return;
   if (!editor->GetBillObject()->SaveBill(false)) return;
   int32_t id = editor->GetBillInterID();
@@ -71,7 +67,7 @@ void SettlementBill::CheckBillCommand(bool& Cancel) {
 
 void SettlementBill::UncheckBillCommand(bool& Cancel) {
   const auto& editor = m_BillInterface.Get();
-  if (!CheckAccess(kRightsSystem, m_Side.rightsObject, kRightUncheck)) {
+  if (!CheckAccess(kRightsSubsystem, m_Side.rightsObject, kRightUncheck)) {
     Cancel = true;
     return;
   }
@@ -99,7 +95,7 @@ void SettlementBill::UncheckBillCommand(bool& Cancel) {
 
 void SettlementBill::DeleteBillCommand(bool& Cancel) {
   const auto& editor = m_BillInterface.Get();
-  if (!CheckAccess(kRightsSystem, m_Side.rightsObject, kRightDelete) ||
+  if (!CheckAccess(kRightsSubsystem, m_Side.rightsObject, kRightDelete) ||
       ShowMessage("你真的要删除该张单据吗?", 36) != kAnswerYes) {
     Cancel = true;
     return;

@@ -14,10 +14,6 @@ namespace qorarap {
 namespace {
 
 constexpr int32_t kPickingMode = 3;
-constexpr int32_t kRightsSubsystem = 1010;
-constexpr int32_t kMaskCheck = 0x1;
-constexpr int32_t kMaskUncheck = 0x1000;
-constexpr int32_t kMaskDelete = 0x10000;
 constexpr int32_t kAskYesNo = 36;
 
 // What a list used to pick a bill for another window does not offer.
@@ -146,7 +142,7 @@ void SettlementBill::RefreshListAfterCommand(bool refresh) {
 
 void SettlementBill::ListDelete(const qor::HostVectorPtr& selection, bool refresh, bool& Cancel) {
   Cancel = true;
-  if (!CheckAccess(kRightsSubsystem, m_Side.rightsObject, kMaskDelete)) return;
+  if (!CheckAccess(kRightsSubsystem, m_Side.rightsObject, kRightDelete)) return;
   if (!ValidateListOperation(selection, kFuncKindDelete)) return;
   if (ShowMessage(LoadText("是否删除数据 ?"), kAskYesNo) != kAnswerYes) return;
   RunListOperation(selection, kFuncKindDelete);
@@ -154,7 +150,7 @@ void SettlementBill::ListDelete(const qor::HostVectorPtr& selection, bool refres
 }
 
 void SettlementBill::ListCheck(const qor::HostVectorPtr& selection, bool refresh, bool& Cancel) {
-  if (!CheckAccess(kRightsSubsystem, m_Side.rightsObject, kMaskCheck)) {
+  if (!CheckAccess(kRightsSubsystem, m_Side.rightsObject, kRightCheck)) {
     Cancel = true;
     return;
   }
@@ -169,7 +165,7 @@ void SettlementBill::ListCheck(const qor::HostVectorPtr& selection, bool refresh
 // A bill of an earlier period cannot be unchecked: one such bill in the
 // selection refuses the whole command.
 void SettlementBill::ListUncheck(const qor::HostVectorPtr& selection, bool refresh, bool& Cancel) {
-  if (!CheckAccess(kRightsSubsystem, m_Side.rightsObject, kMaskUncheck)) {
+  if (!CheckAccess(kRightsSubsystem, m_Side.rightsObject, kRightUncheck)) {
     Cancel = true;
     return;
   }
