@@ -283,4 +283,15 @@ void DisableRowMenusOnStatus(const std::shared_ptr<qor::BillEvent>& billEditor) 
   }
 }
 
+void EnableRowMenusOnActiveRow(const std::shared_ptr<qor::BillEvent>& billEditor) {
+  qor::BillEvent& editor = Required(billEditor);
+  qor::HostDictionaryPtr activeField;
+  int32_t col = 0;
+  int32_t row = 0;
+  editor.GetActiveField(activeField, col, row);
+  if (row <= 0) return;
+  editor.SetMenuItemProperty("mnuEditDelRow", "Enabled", true);
+  editor.SetMenuItemProperty("mnuEditAddRow", "Enabled", true);
+}
+
 }  // namespace qorarap

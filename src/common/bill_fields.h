@@ -55,5 +55,8 @@ int16_t FindToolIndex(const qor::ToolbarControlPtr& toolBar, const std::string& 
 void SetEditMenus(const std::shared_ptr<qor::BillEvent>& billEditor, const std::string& action);
 // In a read-only editor (status 3) the row editing items are disabled.
 void DisableRowMenusOnStatus(const std::shared_ptr<qor::BillEvent>& billEditor);
+// When the editor's active cell lies on an entry row, the row items (add and
+// delete row) are enabled.
+void EnableRowMenusOnActiveRow(const std::shared_ptr<qor::BillEvent>& billEditor);
 
 }  // namespace qorarap

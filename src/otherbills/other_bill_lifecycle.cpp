@@ -23,14 +23,7 @@ void OtherBill::m_BillInterface_AfterLoadBill() {
   m_lBillID = qor::CLng(qor::Val(editor->GetFieldValue("FBillId", kHeaderRow, 1)));
   auto status = static_cast<int32_t>(qor::Val(GetBillFieldValue(editor, "FStatus")));
 
-  qor::HostDictionaryPtr activeField;
-  int32_t activeCol = 0;
-  int32_t activeRow = 0;
-  editor->GetActiveField(activeField, activeCol, activeRow);
-  if (activeRow > 0) {
-    editor->SetMenuItemProperty("mnuEditDelRow", "Enabled", true);
-    editor->SetMenuItemProperty("mnuEditAddRow", "Enabled", true);
-  }
+  EnableRowMenusOnActiveRow(editor);
   editor->SetMenuItemProperty("mnuFileNeedFilter", "Visible", false);
   SetLoadedBillMenus(status);
 
